@@ -1,0 +1,14 @@
+#include "recreations/RegisterRecreations.h"
+
+#include "app/WindowRegistry.h"
+
+namespace tv {
+
+void registerPenteWindows(WindowRegistry& registry);
+
+void registerRecreationsWindows(WindowRegistry& registry)
+{
+    registerPenteWindows(registry);
+}
+
+} // namespace tv

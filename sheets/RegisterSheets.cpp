@@ -1,0 +1,12 @@
+#include "sheets/RegisterSheets.h"
+
+#include "app/WindowRegistry.h"
+
+namespace tv {
+
+void registerSheetsWindows(WindowRegistry& registry)
+{
+    (void)registry;
+}
+
+} // namespace tv

@@ -1,0 +1,46 @@
+#pragma once
+// Answers message boxes in tests and remembers what was asked. Installed for
+// the lifetime of the object.
+#include "ui/MessageBoxes.h"
+
+#include <deque>
+
+#include <QString>
+#include <QStringList>
+
+namespace tv::test {
+
+class ScriptedMessageBoxes final : public MessageBoxes {
+public:
+    ScriptedMessageBoxes() { setMessageBoxes(this); }
+    ~ScriptedMessageBoxes() override { setMessageBoxes(nullptr); }
+
+    // Answers for the next confirm() calls, in order; No once they run out.
+    void queueAnswers(std::initializer_list<bool> answers)
+    {
+        answers_.insert(answers_.end(), answers.begin(), answers.end());
+    }
+
+    void information(QWidget*, const QString& title, const QString& text) override
+    {
+        infos << text;
+        infoTitles << title;
+    }
+    bool confirm(QWidget*, const QString&, const QString& text) override
+    {
+        questions << text;
+        if (answers_.empty())
+            return false;
+        bool a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+    void error(QWidget*, const QString& text) override { errors << text; }
+
+    QStringList infos, infoTitles, questions, errors;
+
+private:
+    std::deque<bool> answers_;
+};
+
+} // namespace tv::test

@@ -1,0 +1,26 @@
+#pragma once
+// Every message box of the program goes through this interface so tests can
+// answer it without a person at the screen.
+#include <QString>
+
+class QWidget;
+
+namespace tv {
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A box with an OK button.
+    virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The default error box used by the application-wide exception handler.
+    virtual void error(QWidget* parent, const QString& text) = 0;
+};
+
+// The boxes in use; real Qt boxes unless a test installed its own.
+MessageBoxes& messageBoxes();
+// Installs `boxes` (not owned); nullptr restores the real boxes.
+void setMessageBoxes(MessageBoxes* boxes);
+
+} // namespace tv
