@@ -20,6 +20,9 @@ struct StudentIdentity {
     bool isNoRecordID() const { return studentID == QLatin1String("99"); }
 };
 
+// Windows-1252 bytes of `text`; a character without such a byte becomes "?".
+QByteArray toWindows1252(const QString& text);
+
 class StudentJournal {
 public:
     using Clock = std::function<QDateTime()>;
