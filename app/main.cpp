@@ -1,13 +1,9 @@
 // Start-up: one copy only, the random generator seeded once, the main window
 // and the dialogs that live for the whole run, then the event loop.
+#include "app/AllWindows.h"
 #include "app/Random.h"
 #include "app/SingleInstance.h"
-#include "app/WindowRegistry.h"
 #include "app/unitTallyvale.h"
-#include "grapher/RegisterGrapher.h"
-#include "numbertools/RegisterNumberTools.h"
-#include "recreations/RegisterRecreations.h"
-#include "sheets/RegisterSheets.h"
 #include "ui/Application.h"
 
 #include <QFileInfo>
@@ -26,10 +22,7 @@ int main(int argc, char** argv)
     tv::rng::seedFromClock();
 
     auto& registry = tv::WindowRegistry::instance();
-    tv::registerNumberToolsWindows(registry);
-    tv::registerRecreationsWindows(registry);
-    tv::registerSheetsWindows(registry);
-    tv::registerGrapherWindows(registry);
+    tv::registerAllWindows(registry);
 
     tv::TfrmTallyvale mainWindow;
     mainWindow.createStartupDialogs();

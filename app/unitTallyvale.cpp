@@ -31,7 +31,7 @@ constexpr int kClientWidth = 625;
 constexpr int kClientHeight = 432;
 constexpr int kBannerHeight = 100;
 constexpr int kStatusHeight = 19;
-constexpr int kLineStep = 19;
+constexpr int kLineStep = 18;
 
 // A page that paints its colour and, for sub-tab pages, the tiled picture.
 class CataloguePage : public QWidget {
@@ -366,7 +366,7 @@ void TfrmTallyvale::runLogOnDialog()
 void TfrmTallyvale::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!activated_) {
+    if (!activated_ && activateOnShow) {
         activated_ = true;
         // After the window is on screen, so the log-on dialog stands over it.
         QTimer::singleShot(0, this, &TfrmTallyvale::FormActivate);

@@ -84,6 +84,9 @@ public:
     // Brings the window back to the front for another copy of the program.
     void restoreAndRaise();
 
+    // The first showing runs FormActivate (tools that only look at windows turn it off).
+    bool activateOnShow = true;
+
     // The opener of files with their default program (tests replace it).
     std::function<void(const QString&)> fileOpener;
 

@@ -1,0 +1,107 @@
+// Writes a PNG of every window into a folder, headless: the main window on
+// each tab and sub-tab, the log-on and administrator dialogs, and every
+// registered activity window as it first appears.
+//
+//   tallyvale-snapshot [folder] [class-name-filter]
+#include "app/AllWindows.h"
+#include "app/unitAdminPassword.h"
+#include "app/unitStudentDataEntry.h"
+#include "app/unitTallyvale.h"
+#include "ui/Application.h"
+#include "ui/PageControl.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+void save(QWidget* w, const QString& folder, const QString& name)
+{
+    settle();
+    QString file = name;
+    file.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char(' '), QLatin1Char('_'));
+    const QString path = QDir(folder).filePath(file + QStringLiteral(".png"));
+    // The frame is the window manager's; grab the window's own contents.
+    if (!w->grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tv::Application app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    const QString filter = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    QDir().mkpath(folder);
+
+    auto& registry = tv::WindowRegistry::instance();
+    tv::registerAllWindows(registry);
+
+    tv::TfrmTallyvale mainWindow;
+    mainWindow.createStartupDialogs();
+    // A snapshot run is no visit: no log-on, nothing written to the journal.
+    mainWindow.activateOnShow = false;
+
+    if (filter.isEmpty()) {
+        // The main window without its first activation (which asks for a log-on).
+        mainWindow.show();
+        tv::PageControl* tabs = mainWindow.mainPageControl;
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            const QString tab = tabs->tabCaption(i);
+            tv::PageControl* sub = tab == QLatin1String("Skills Review") ? mainWindow.PageControlSkillsReview
+                                 : tab == QLatin1String("Tutorials")     ? mainWindow.PageControlTutorial
+                                                                         : nullptr;
+            if (!sub) {
+                save(&mainWindow, folder, QStringLiteral("main ") + QString::number(i) + QLatin1Char(' ') + tab);
+                continue;
+            }
+            for (int j = 0; j < sub->count(); ++j) {
+                sub->setCurrentIndex(j);
+                save(&mainWindow, folder,
+                     QStringLiteral("main ") + QString::number(i) + QLatin1Char(' ') + tab
+                         + QLatin1Char(' ') + sub->tabCaption(j));
+            }
+        }
+        mainWindow.logOnDialog->show();
+        save(mainWindow.logOnDialog, folder, QStringLiteral("TfrmStudentDataEntry"));
+        mainWindow.logOnDialog->hide();
+        mainWindow.adminDialog->show();
+        save(mainWindow.adminDialog, folder, QStringLiteral("TfrmAdminPassword"));
+        mainWindow.adminDialog->hide();
+    }
+
+    for (const QString& name : registry.classNames()) {
+        if (!filter.isEmpty() && !name.contains(filter))
+            continue;
+        try {
+            std::unique_ptr<QDialog> window(registry.create(name, mainWindow));
+            if (!window)
+                continue;
+            window->show();
+            save(window.get(), folder, name);
+            window->hide();
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());
+        }
+    }
+    // Leave without the main window's closing, which writes the log-off lines.
+    std::fflush(stdout);
+    std::_Exit(0);
+}
