@@ -19,6 +19,7 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <QRectF>
 #include <QString>
 #include <QTextBrowser>
 
@@ -94,6 +95,10 @@ public:
     // document order; nullptr at the end. `from` null starts at the ends.
     QWidget* nextControl(QWidget* from, bool forward = true) const;
     bool isFormatted() const { return formatted_; }
+    // Where the text last painted the place of control item `itemNo`, in
+    // document coordinates (empty before it was painted). Lets a check
+    // compare the control's position with the text layout's own.
+    QRectF paintedPlace(int itemNo) const;
 
     // --- navigation: puts the anchor at the top edge, as far as the
     // document's length allows. Unknown anchors are ignored.

@@ -2,6 +2,7 @@
 // Style tables of the sheet documents and the small text rules the view
 // follows (Greek letters, word delimiters). Plain data and functions: no
 // widgets, so they are tested without a display.
+#include <algorithm>
 #include <utility>
 #include <vector>
 
