@@ -1,12 +1,16 @@
 #include "sheets/RegisterSheets.h"
 
+#include "app/ActivityHost.h"
 #include "app/WindowRegistry.h"
+#include "sheets/tests/unitOrderOfOperations.h"
 
 namespace tv {
 
 void registerSheetsWindows(WindowRegistry& registry)
 {
-    (void)registry;
+    registerMasterTestResources();
+    registry.add(QStringLiteral("TfrmOrderOfOperations"),
+                 [](ActivityHost& host) -> QDialog* { return new TfrmOrderOfOperations(host); });
 }
 
 } // namespace tv
