@@ -3,7 +3,9 @@
 #include "app/Decoration.h"
 #include "ui/Components.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -87,6 +89,8 @@ void TfrmStudentDataEntry::paintEvent(QPaintEvent*)
 void TfrmStudentDataEntry::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     FormActivate();
 }
 
