@@ -1,0 +1,575 @@
+#include "sheets/unitMasterTest.h"
+
+#include "sheets/SheetPicture.h"
+#include "sheets/unitMessageWindow.h"
+#include "tests/support/FakeActivityHost.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace tv;
+using tv::test::FakeActivityHost;
+using tv::test::ScriptedMessageBoxes;
+
+namespace {
+
+// A small sheet: three choice questions of four (right answers B, A, D), then
+// a typed answer expecting "6", and a fourth question with inline choices.
+class TrialSheet : public TfrmTestMaster {
+public:
+    explicit TrialSheet(ActivityHost& host) : TfrmTestMaster(host)
+    {
+        setTabPrefixTitle(QStringLiteral("Trial Sheet"));
+        doThickRedLine();
+        const char* keys = "BAD";
+        int rb = 0;
+        for (int q = 1; q <= 3; ++q) {
+            RV->addText(QString::number(q) + QStringLiteral(".  prompt"), 12, 2);
+            for (int c = 0; c < 4; ++c)
+                addNewRadioButton(QStringLiteral("RB") + QString::number(++rb),
+                                  QStringLiteral("choice %1").arg(c), q, keys[q - 1] - 'A' == c,
+                                  12);
+        }
+        addNewNagLable(QStringLiteral("Type it:"), 2);
+        box = addNewNagEdit(QStringLiteral("Edit1"), QStringLiteral("6"), kContinueParagraph);
+        RV->addText(QStringLiteral("4.  inline"), 12, 2);
+        for (int c = 0; c < 2; ++c)
+            addNewRadioButtonInline(QStringLiteral("RB") + QString::number(++rb),
+                                    QStringLiteral("in %1").arg(c), 4, c == 1, 12);
+        RV->formatDocument();
+    }
+    AnswerButton* rb(int n) const { return findChild<AnswerButton*>(QStringLiteral("RB%1").arg(n)); }
+    AnswerBox* box = nullptr;
+};
+
+QStringList fileLines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QString all = QString::fromLatin1(f.readAll());
+    QStringList lines = all.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+
+class SheetTest : public ::testing::Test {
+protected:
+    void TearDown() override { host.owner.hide(); }
+
+    // Shows the sheet and waits for it to be the active window (activation
+    // writes the entry line).
+    void showActive(QWidget& w)
+    {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+
+    FakeActivityHost host;
+    ScriptedMessageBoxes boxes;
+};
+
+} // namespace
+
+TEST_F(SheetTest, BaseCreateStepFillsStatusAndPlacesTheControls)
+{
+    host.tabCaption = QStringLiteral("Skills Review");
+    TfrmTestMaster sheet(host);
+    EXPECT_EQ(sheet.parentWidget(), &host.owner);
+    EXPECT_EQ(titlePrefix, "Skills Review-");
+    EXPECT_EQ(sheetTitle, defaultSheetTitle());
+    EXPECT_EQ(sheet.statusText(0), "Welcome to Tallyvale!");
+    EXPECT_EQ(sheet.statusText(1), "Ana Lopez");
+    EXPECT_EQ(sheet.statusText(2), "Grade 0");
+    EXPECT_EQ(sheet.statusText(3), "Answered 0");
+    EXPECT_EQ(sheet.progressCaption(), "0%");
+    EXPECT_EQ(sheet.studentProgress->value(), 0);
+    EXPECT_EQ(sheet.progressColor(), (ProgressColour{0x78, 0x3C, 0x1E}));
+    EXPECT_EQ(sheet.numCorrect() + sheet.numWrong() + sheet.numTried() + sheet.percentGrade(), 0);
+    EXPECT_TRUE(sheet.imgCorrect->isHidden());
+    EXPECT_TRUE(sheet.imgWrong->isHidden());
+    EXPECT_FALSE(sheet.timerMaster->isActive());
+    EXPECT_EQ(sheet.timerMaster->interval(), 3000);
+    EXPECT_EQ(sheet.RV->geometry(), QRect(5, 95, 600, 295));
+    EXPECT_EQ(sheet.studentProgress->geometry().topLeft(), QPoint(104, 66));
+    EXPECT_EQ(sheet.studentProgress->width(), 417);
+    EXPECT_EQ(sheet.NAGButton1->pos(), QPoint(264, 38));
+    EXPECT_EQ(sheet.NAGButton1->text(), "Exit");
+    EXPECT_EQ(sheet.Image2->geometry(), QRect(80, 64, 25, 25));
+    EXPECT_EQ(sheet.lblFormTitle->size(), QSize(612, 34));
+    EXPECT_EQ(sheet.Image1->size(), QSize(71, 89));
+    EXPECT_EQ(sheet.imgCorrect->pos(), QPoint(534, 6));
+    EXPECT_EQ(sheet.imgWrong->pos(), QPoint(535, 6));
+    EXPECT_EQ(sheet.minimumSize(), sheet.maximumSize()); // not resizable
+    EXPECT_TRUE(sheet.StatusBar->geometry().bottom() == sheet.height() - 1);
+    EXPECT_GE(sheet.StatusBar->geometry().top(), sheet.RV->geometry().bottom());
+    EXPECT_TRUE(sheet.dataFilePath().endsWith("studentDataFile.Txt"));
+    EXPECT_TRUE(sheet.gradeFilePath().endsWith("studentGradeFile.txt"));
+    EXPECT_EQ(sheet.studentID(), "1234");
+}
+
+TEST_F(SheetTest, BasePicturesLoadFromResources)
+{
+    for (const char* name : {"correct.svg", "wrong.svg", "decoration.svg", "tile.svg"}) {
+        const QString res = QStringLiteral(":/sheets/master/") + QLatin1String(name);
+        ASSERT_TRUE(QFile::exists(res)) << name;
+        EXPECT_FALSE(SheetPicture::loadImage(res).isNull()) << name;
+    }
+}
+
+TEST_F(SheetTest, TitleConventionsSetLabelCaptionHeadingAndSheetTitle)
+{
+    host.tabCaption = QStringLiteral("Part 1");
+    TfrmTestMaster a(host);
+    a.setTabPrefixTitle(QStringLiteral("Order (A)"));
+    EXPECT_EQ(a.lblFormTitle->text(), "Part 1-Order (A)");
+    EXPECT_EQ(sheetTitle, "Part 1-Order (A)");
+    EXPECT_TRUE(a.windowTitle().startsWith("Tallyvale, Part 1-Order (A)"));
+    EXPECT_EQ(a.lblFormTitle->font().pointSize(), 18);
+    EXPECT_EQ(a.RV->itemText(0), "Part 1-Order (A)");
+    EXPECT_EQ(a.RV->itemStyle(0), 1);
+    EXPECT_EQ(a.RV->itemParaMode(0), 1);
+
+    TfrmTestMaster b(host);
+    const QFont before = b.lblFormTitle->font();
+    b.setSkillsReviewTitle(QStringLiteral("Shopping"));
+    EXPECT_EQ(sheetTitle, "Shopping");
+    EXPECT_TRUE(b.windowTitle().startsWith("Tallyvale Skills Review, Shopping"));
+    EXPECT_EQ(b.RV->itemText(0), "Skills Review - Shopping");
+    EXPECT_EQ(b.lblFormTitle->font(), before);
+
+    TfrmTestMaster c(host);
+    c.setWindowTitle(QStringLiteral("stored caption"));
+    c.setInvestigationTitle(QStringLiteral("Bits I1"), QStringLiteral("Investigation 1"));
+    EXPECT_EQ(sheetTitle, "Bits I1");
+    EXPECT_EQ(c.windowTitle(), "stored caption");
+    EXPECT_EQ(c.RV->itemStyle(0), 2);
+}
+
+TEST_F(SheetTest, BuildersMakeHintsFontsAndAppendInTheirModes)
+{
+    TrialSheet sheet(host);
+    AnswerButton* b = sheet.rb(6);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->hint(), "20");
+    EXPECT_EQ(sheet.rb(5)->hint(), "21");
+    EXPECT_TRUE(b->toolTip().isEmpty()); // the hint does not give the answer away
+    EXPECT_TRUE(b->font().bold());
+    EXPECT_EQ(b->font().pointSize(), 8);
+    EXPECT_EQ(sheet.getQuestionNumber(b), 2);
+    EXPECT_FALSE(sheet.getQuestionStatus(b));
+    EXPECT_TRUE(sheet.getQuestionStatus(sheet.rb(5)));
+    EXPECT_EQ(sheet.answerButtons().size(), 14u);
+
+    EXPECT_EQ(sheet.box->hint(), "6");
+    EXPECT_TRUE(sheet.box->text().isEmpty());
+    EXPECT_EQ(sheet.box->width(), 17);
+    EXPECT_TRUE(sheet.box->font().bold());
+    EXPECT_EQ(sheet.box->font().pointSize(), 8);
+    EXPECT_EQ(sheet.box->palette().color(QPalette::Base), QColor(0xFF, 0xFB, 0xF0));
+    EXPECT_EQ(sheet.box->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
+
+    // Item kinds and modes: rule, prompt, 4 buttons in mode 3 ...
+    const RichDocument& rv = *sheet.RV;
+    EXPECT_EQ(rv.itemKind(1), RichDocument::ItemKind::Rule);
+    EXPECT_EQ(rv.itemKind(3), RichDocument::ItemKind::Control);
+    EXPECT_EQ(rv.itemParaMode(3), 3);
+    // ... the label, its one-blank run in style 0 continuing the line, the box.
+    int labelItem = -1;
+    for (int i = 0; i < rv.itemCount(); ++i)
+        if (qobject_cast<QLabel*>(rv.itemControl(i)) && rv.itemKind(i) == RichDocument::ItemKind::Control)
+            labelItem = i;
+    ASSERT_GE(labelItem, 0);
+    auto* label = qobject_cast<QLabel*>(rv.itemControl(labelItem));
+    EXPECT_EQ(label->text(), "Type it:");
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_EQ(label->font().pointSize(), 12);
+    EXPECT_EQ(rv.itemParaMode(labelItem), 2);
+    EXPECT_EQ(rv.itemText(labelItem + 1), " ");
+    EXPECT_EQ(rv.itemStyle(labelItem + 1), 0);
+    EXPECT_EQ(rv.itemParaMode(labelItem + 1), kContinueParagraph);
+    EXPECT_EQ(rv.itemControl(labelItem + 2), sheet.box);
+    EXPECT_EQ(rv.itemParaMode(labelItem + 2), kContinueParagraph);
+    // Inline choices continue the prompt's line.
+    EXPECT_EQ(rv.itemParaMode(rv.itemCount() - 1), kContinueParagraph);
+    EXPECT_EQ(rv.itemControl(rv.itemCount() - 1), sheet.rb(14));
+
+    AnswerButton* plain = sheet.addNewRadioButton(QStringLiteral("RBx"), QStringLiteral(" "), 9, 0, 0);
+    EXPECT_FALSE(plain->font().bold());
+    EXPECT_EQ(rv.itemParaMode(rv.itemCount() - 1), 3);
+}
+
+TEST_F(SheetTest, RulesComeInSixForms)
+{
+    TfrmTestMaster sheet(host);
+    sheet.doThinBlueLine();
+    sheet.doThickBlueline();
+    sheet.doThinRedline();
+    sheet.doThickRedLine();
+    sheet.doThinBlackLine();
+    sheet.doThickBlackLine();
+    ASSERT_EQ(sheet.RV->itemCount(), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(sheet.RV->itemKind(i), RichDocument::ItemKind::Rule);
+}
+
+TEST_F(SheetTest, FirstRightAnswerWritesTheFourTexts)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    click(sheet.rb(2));
+    EXPECT_EQ(sheet.statusText(2), "Grade 100");
+    EXPECT_EQ(sheet.progressCaption(), "100% - 1 of 1 Correct");
+    EXPECT_EQ(sheet.studentProgress->text(), "100% - 1 of 1 Correct");
+    EXPECT_EQ(sheet.statusText(3), "Answered 1");
+    EXPECT_EQ(sheet.statusText(0), "Question 1 is Correct.");
+    EXPECT_EQ(sheet.progressColor(), (ProgressColour{0xDC, 0xA0, 0x1E}));
+    EXPECT_FALSE(sheet.imgCorrect->isHidden());
+    EXPECT_TRUE(sheet.imgWrong->isHidden());
+    EXPECT_TRUE(sheet.timerMaster->isActive());
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_FALSE(sheet.rb(n)->isEnabled()) << n;
+    for (int n = 5; n <= 12; ++n)
+        EXPECT_TRUE(sheet.rb(n)->isEnabled()) << n;
+}
+
+TEST_F(SheetTest, TwoRightOfThreeGrades66AndEachAnswerClearsTheLastDot)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    click(sheet.rb(2)); // q1 right
+    EXPECT_TRUE(sheet.rb(2)->isChecked());
+    click(sheet.rb(7)); // q2 wrong (A is right)
+    EXPECT_EQ(sheet.statusText(0), "Question 2 is wrong.");
+    EXPECT_FALSE(sheet.rb(2)->isChecked());
+    EXPECT_TRUE(sheet.rb(7)->isChecked());
+    EXPECT_FALSE(sheet.rb(1)->isEnabled());
+    EXPECT_FALSE(sheet.imgWrong->isHidden());
+    click(sheet.rb(12)); // q3 right
+    EXPECT_EQ(sheet.numCorrect(), 2);
+    EXPECT_EQ(sheet.numWrong(), 1);
+    EXPECT_EQ(sheet.numTried(), 3);
+    EXPECT_EQ(sheet.percentGrade(), 66);
+    EXPECT_EQ(sheet.statusText(2), "Grade 66");
+    EXPECT_EQ(sheet.progressCaption(), "66% - 2 of 3 Correct");
+    EXPECT_EQ(sheet.studentProgress->value(), 66);
+    EXPECT_EQ(sheet.progressColor(), (ProgressColour{186, 126, 30}));
+    EXPECT_EQ(sheet.studentProgress->palette().color(QPalette::Highlight), QColor(186, 126, 30));
+    EXPECT_EQ(sheet.getClickedButton(), sheet.rb(12));
+}
+
+TEST_F(SheetTest, AnsweredQuestionIgnoresFurtherClicks)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    click(sheet.rb(1));
+    click(sheet.rb(2));
+    click(sheet.rb(1));
+    EXPECT_EQ(sheet.numTried(), 1);
+    EXPECT_EQ(sheet.numWrong(), 1);
+    EXPECT_TRUE(sheet.rb(1)->isChecked());
+    EXPECT_EQ(sheet.statusText(0), "Question 1 is wrong.");
+}
+
+TEST_F(SheetTest, SpaceMovesTheDotOnlyAClickJudges)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    sheet.rb(3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(sheet.rb(3), Qt::Key_Space);
+    EXPECT_TRUE(sheet.rb(3)->isChecked());
+    EXPECT_EQ(sheet.numTried(), 0);
+    EXPECT_TRUE(sheet.rb(3)->isEnabled());
+    EXPECT_EQ(sheet.statusText(0), "Welcome to Tallyvale!");
+    // A click on the button that is already selected judges it.
+    click(sheet.rb(3));
+    EXPECT_EQ(sheet.numTried(), 1);
+    EXPECT_EQ(sheet.statusText(0), "Question 1 is wrong.");
+    // A right-button click does not.
+    QTest::mouseClick(sheet.rb(5), Qt::RightButton, {}, QPoint(8, sheet.rb(5)->height() / 2));
+    EXPECT_EQ(sheet.numTried(), 1);
+}
+
+TEST_F(SheetTest, KillCurrentQuestionDisablesOnlyThatQuestion)
+{
+    TrialSheet sheet(host);
+    sheet.KillCurrentQuestion(sheet.rb(13)); // an inline choice of question 4
+    EXPECT_FALSE(sheet.rb(13)->isEnabled());
+    EXPECT_FALSE(sheet.rb(14)->isEnabled());
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_TRUE(sheet.rb(n)->isEnabled()) << n;
+    EXPECT_EQ(sheet.getClickedButton(), nullptr);
+}
+
+TEST_F(SheetTest, PictureTimerIsNotRestartedAndHidesBoth)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    click(sheet.rb(2));
+    QTest::qWait(300);
+    click(sheet.rb(7));
+    EXPECT_FALSE(sheet.imgCorrect->isHidden());
+    EXPECT_FALSE(sheet.imgWrong->isHidden());
+    // Started by the first answer, not restarted by the second.
+    EXPECT_LE(sheet.timerMaster->remainingTime(), 2750);
+    // The wrong picture lies on top of the right one.
+    const auto kids = sheet.children();
+    EXPECT_GT(kids.indexOf(sheet.imgWrong), kids.indexOf(sheet.imgCorrect));
+    QTRY_VERIFY_WITH_TIMEOUT(sheet.imgWrong->isHidden(), 5000);
+    EXPECT_TRUE(sheet.imgCorrect->isHidden());
+    EXPECT_FALSE(sheet.timerMaster->isActive());
+}
+
+// ---------------------------------------------------------------- typed answers
+
+TEST_F(SheetTest, TypedAnswerIsComparedExactly)
+{
+    {
+        TrialSheet sheet(host);
+        showActive(sheet);
+        boxes.queueAnswers({true});
+        sheet.box->setText(QStringLiteral("6 "));
+        sheet.ExitEditBoxExit(sheet.box);
+        EXPECT_EQ(boxes.questions, QStringList{"Are You Sure?"});
+        EXPECT_EQ(sheet.numWrong(), 1);
+        EXPECT_EQ(sheet.numTried(), 1);
+        EXPECT_FALSE(sheet.box->isEnabled());
+        EXPECT_EQ(sheet.box->text(), "6 ");
+        EXPECT_FALSE(sheet.imgWrong->isHidden());
+        EXPECT_EQ(sheet.progressCaption(), "0% - 0 of 1 Correct");
+        EXPECT_EQ(sheet.statusText(3), "Answered 1");
+        // No status message for a typed answer.
+        EXPECT_EQ(sheet.statusText(0), "Welcome to Tallyvale!");
+        // A disabled box asks nothing more.
+        sheet.ExitEditBoxExit(sheet.box);
+        EXPECT_EQ(boxes.questions.size(), 1);
+    }
+    for (const char* typed : {"six", "06", " 6"}) {
+        TrialSheet sheet(host);
+        boxes.queueAnswers({true});
+        showActive(sheet);
+        sheet.box->setText(QString::fromLatin1(typed));
+        sheet.ExitEditBoxExit(sheet.box);
+        EXPECT_EQ(sheet.numWrong(), 1) << typed;
+    }
+    TrialSheet sheet(host);
+    showActive(sheet);
+    boxes.queueAnswers({true});
+    sheet.box->setText(QStringLiteral("6"));
+    sheet.ExitEditBoxExit(sheet.box);
+    EXPECT_EQ(sheet.numCorrect(), 1);
+    EXPECT_EQ(sheet.percentGrade(), 100);
+    EXPECT_EQ(sheet.statusText(2), "Grade 100");
+    EXPECT_FALSE(sheet.imgCorrect->isHidden());
+    EXPECT_TRUE(sheet.timerMaster->isActive());
+}
+
+TEST_F(SheetTest, AnsweringNoKeepsTheBoxOpenAndAsksAgain)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    sheet.box->setText(QStringLiteral("5"));
+    boxes.queueAnswers({false});
+    sheet.ExitEditBoxExit(sheet.box);
+    EXPECT_EQ(sheet.numTried(), 0);
+    EXPECT_TRUE(sheet.box->isEnabled());
+    EXPECT_EQ(sheet.box->text(), "5");
+    EXPECT_TRUE(sheet.imgWrong->isHidden());
+    EXPECT_FALSE(sheet.timerMaster->isActive());
+    boxes.queueAnswers({true});
+    sheet.box->setText(QStringLiteral("6"));
+    sheet.ExitEditBoxExit(sheet.box);
+    EXPECT_EQ(boxes.questions.size(), 2);
+    EXPECT_EQ(sheet.numCorrect(), 1);
+}
+
+TEST_F(SheetTest, TabbingThroughAnUntouchedEmptyBoxAsksAndYesCountsWrong)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    boxes.queueAnswers({true});
+    sheet.box->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(sheet.box->hasFocus());
+    // Focus leaves by Tab without a keystroke typed into the box.
+    sheet.NAGButton1->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(boxes.questions, QStringList{"Are You Sure?"});
+    EXPECT_EQ(sheet.numWrong(), 1);
+    EXPECT_FALSE(sheet.box->isEnabled());
+}
+
+TEST_F(SheetTest, SwitchingWindowsIsNotLeavingTheBox)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    sheet.box->setFocus(Qt::TabFocusReason);
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(sheet.box, &away);
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(sheet.box, &popup);
+    EXPECT_TRUE(boxes.questions.isEmpty());
+    QFocusEvent mouse(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(sheet.box, &mouse);
+    EXPECT_EQ(boxes.questions.size(), 1);
+}
+
+// ---------------------------------------------------------------- journal lines
+
+TEST_F(SheetTest, ActivationWritesTheEntryLineOnceWithTheTabPrefix)
+{
+    host.tabCaption = QStringLiteral("Part 1");
+    TrialSheet sheet(host);
+    showActive(sheet);
+    const QString entry = "   Enter Ana Lopez(Part 1-Trial Sheet) 12/8/2002 10:15:42 AM";
+    EXPECT_EQ(fileLines(sheet.dataFilePath()), QStringList{entry});
+    // Closing a modal box over the sheet activates it again: no new line.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&sheet, &activate);
+    EXPECT_EQ(fileLines(sheet.dataFilePath()).size(), 1);
+    // Coming back from the message window counts as a new activation.
+    TfrmMessageWindow* w = sheet.DisplayTestMessageWindow();
+    QEvent toMessage(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &toMessage);
+    QApplication::sendEvent(&sheet, &activate);
+    EXPECT_EQ(fileLines(sheet.dataFilePath()), (QStringList{entry, entry}));
+}
+
+TEST_F(SheetTest, ClosingWithoutAnswersWritesGradeZero)
+{
+    host.tabCaption = QStringLiteral("Skills Review");
+    TrialSheet sheet(host);
+    showActive(sheet);
+    host.now = QDateTime(QDate(2002, 12, 8), QTime(10, 21, 40));
+    click(sheet.NAGButton1);
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(fileLines(sheet.dataFilePath()),
+              (QStringList{"   Enter Ana Lopez(Skills Review-Trial Sheet) 12/8/2002 10:15:42 AM",
+                           "   Exit Ana Lopez (Skills Review-Trial Sheet) 12/8/2002 10:21:40 AM Grade-0",
+                           "     0 of 0 Correct."}));
+    EXPECT_EQ(fileLines(sheet.gradeFilePath()),
+              (QStringList{"1234 Ana Lopez Grade- 0 (Skills Review-Trial Sheet) 12/8/2002 10:21:40 AM",
+                           "        0 of 0 Correct."}));
+}
+
+TEST_F(SheetTest, ClosingAfterAnswersWritesTheScore)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    click(sheet.rb(2));
+    click(sheet.rb(7));
+    click(sheet.rb(12));
+    sheet.close();
+    const QStringList data = fileLines(sheet.dataFilePath());
+    ASSERT_EQ(data.size(), 3);
+    EXPECT_TRUE(data[1].endsWith(" Grade-66"));
+    EXPECT_EQ(data[2], "     2 of 3 Correct.");
+    const QStringList grade = fileLines(sheet.gradeFilePath());
+    ASSERT_EQ(grade.size(), 2);
+    EXPECT_TRUE(grade[0].startsWith("1234 Ana Lopez Grade- 66 (Part 1-Trial Sheet) "));
+}
+
+TEST_F(SheetTest, NoRecordIdWritesNothingButScores)
+{
+    host.who.studentID = QStringLiteral("99");
+    TrialSheet sheet(host);
+    showActive(sheet);
+    click(sheet.rb(2));
+    EXPECT_EQ(sheet.statusText(0), "Question 1 is Correct.");
+    sheet.close();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_FALSE(QFile::exists(sheet.dataFilePath()));
+    EXPECT_FALSE(QFile::exists(sheet.gradeFilePath()));
+}
+
+TEST_F(SheetTest, FailedExitLineKeepsTheWindowOpenUntilItCanBeWritten)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    // A folder in the data file's place cannot be opened for writing.
+    QFile::remove(sheet.dataFilePath());
+    ASSERT_TRUE(QDir().mkpath(sheet.dataFilePath()));
+    sheet.close();
+    EXPECT_TRUE(sheet.isVisible());
+    ASSERT_EQ(boxes.errors.size(), 1);
+    EXPECT_FALSE(boxes.errors[0].isEmpty());
+    EXPECT_FALSE(QFile::exists(sheet.gradeFilePath()));
+    ASSERT_TRUE(QDir().rmdir(sheet.dataFilePath()));
+    sheet.close();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(fileLines(sheet.dataFilePath()).size(), 2);
+    EXPECT_EQ(fileLines(sheet.gradeFilePath()).size(), 2);
+}
+
+TEST_F(SheetTest, EscapeDoesNotCloseBehindTheJournalsBack)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    QTest::keyClick(&sheet, Qt::Key_Escape);
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_FALSE(QFile::exists(sheet.gradeFilePath()));
+}
+
+// ---------------------------------------------------------------- message window
+
+TEST_F(SheetTest, MessageWindowIsReplacedAndLaidOut)
+{
+    TfrmTestMaster sheet(host);
+    showActive(sheet);
+    QPointer<TfrmMessageWindow> first = sheet.DisplayTestMessageWindow();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(first->isModal());
+    EXPECT_EQ(first->parentWidget(), &sheet);
+    TfrmMessageWindow* second = sheet.DisplayTestMessageWindow();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(sheet.messageWindow(), second);
+    EXPECT_TRUE(second->RVMessage->isFormatted());
+    EXPECT_EQ(second->RVMessage->itemCount(), 0);
+    EXPECT_EQ(second->windowTitle(), "frmMessageWindow");
+    EXPECT_EQ(second->size(), QSize(451, 281));
+    EXPECT_EQ(second->RVMessage->geometry(), QRect(0, 64, 451, 217));
+    EXPECT_EQ(second->RVMessage->backgroundColor(), QColor(0xFE, 0xEB, 0xC7));
+    EXPECT_EQ(second->btnOK->pos(), QPoint(192, 32));
+    EXPECT_EQ(second->lblTitle->text(), "Message Window");
+    click(second->btnOK);
+    EXPECT_FALSE(second->isVisible());
+}
+
+TEST(MessageWindowStyles, SixTextStylesAndTwoParagraphStyles)
+{
+    const StyleTable t = TfrmMessageWindow::messageStyles();
+    ASSERT_EQ(t.text.size(), 6u);
+    ASSERT_EQ(t.paragraphs.size(), 2u);
+    const char* names[] = {"Normal text", "Heading", "Subheading", "Keywords", "Jump 1", "Jump 2"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(t.text[i].name, names[i]);
+        EXPECT_EQ(t.text[i].sizePt, 10);
+        EXPECT_EQ(t.text[i].fontName, "Arial");
+        EXPECT_EQ(t.text[i].link, i >= 4);
+    }
+    EXPECT_TRUE(t.text[1].bold);
+    EXPECT_EQ(t.text[1].color, QColor(0, 0, 0xFF));
+    EXPECT_EQ(t.text[2].color, QColor(0, 0, 0x80));
+    EXPECT_TRUE(t.text[3].italic);
+    EXPECT_EQ(t.text[3].color, QColor(0x80, 0, 0));
+    EXPECT_TRUE(t.text[4].underline);
+    EXPECT_EQ(t.text[5].color, QColor(0, 0x80, 0));
+    EXPECT_EQ(t.paragraphs[0].name, "Paragraph Style");
+    EXPECT_EQ(t.paragraphs[1].name, "Centered");
+    EXPECT_EQ(t.paragraphs[1].align, ParaStyle::Align::Centre);
+}
