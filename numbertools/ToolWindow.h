@@ -13,6 +13,9 @@ class QWidget;
 
 namespace tv::toolwindow {
 
+// The notice text that follows the title in the number-tool window captions.
+inline const QString CaptionNotice = QStringLiteral(" - Mathematics for the Middle School");
+
 // A font of `family` sized in pixels (the sizes the windows are laid out in).
 QFont pixelFont(const QString& family, int pixels, bool bold = false);
 

@@ -1,0 +1,174 @@
+#include "numbertools/unitReferencePrimeFactoring.h"
+
+#include "numbertools/FactorFinders.h"
+#include "numbertools/ToolWindow.h"
+#include "numbertools/unitIsPrime.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace tv {
+namespace {
+
+using namespace toolwindow;
+
+// The result of the last click; each click clears and rebuilds it.
+QString FactorText;
+
+const QColor Pink(0xFF, 0x00, 0x80);
+
+// A factor tree of 360, drawn rather than loaded.
+QPixmap factorTreePicture()
+{
+    QPixmap pm(190, 150);
+    pm.fill(QColor(0xFD, 0xDF, 0x99));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
+    struct Node {
+        int x, y;
+        const char* text;
+        int parent;
+        bool prime;
+    };
+    const Node nodes[] = {{95, 12, "360", -1, false}, {55, 45, "2", 0, true},   {135, 45, "180", 0, false},
+                          {100, 78, "2", 2, true},   {165, 78, "90", 2, false}, {135, 110, "2", 4, true},
+                          {180, 110, "45", 4, false}, {150, 138, "3", 6, true}, {178, 138, "15", 6, false}};
+    p.setPen(QPen(QColor(0x80, 0x50, 0x20), 1.5));
+    for (const Node& n : nodes)
+        if (n.parent >= 0)
+            p.drawLine(nodes[n.parent].x, nodes[n.parent].y + 6, n.x, n.y - 6);
+    for (const Node& n : nodes) {
+        const QRect box(n.x - 16, n.y - 9, 32, 18);
+        p.setPen(Qt::NoPen);
+        p.setBrush(n.prime ? Pink : QColor(0xFF, 0xF4, 0xD0));
+        p.drawRoundedRect(box, 6, 6);
+        p.setPen(n.prime ? Qt::white : QColor(0x00, 0x00, 0xC0));
+        p.drawText(box, Qt::AlignCenter, QString::fromLatin1(n.text));
+    }
+    return pm;
+}
+
+// The numbers 1 to 100 with the primes picked out.
+QPixmap primeGridPicture()
+{
+    const int cell = 17;
+    QPixmap pm(cell * 10 + 1, cell * 10 + 1);
+    pm.fill(QColor(0xFF, 0xF8, 0xE0));
+    QPainter p(&pm);
+    p.setFont(pixelFont(QStringLiteral("Arial"), 8, true));
+    for (int i = 0; i < 100; ++i) {
+        const QRect box((i % 10) * cell, (i / 10) * cell, cell, cell);
+        if (IsPrime(i + 1))
+            p.fillRect(box, QColor(0xFF, 0xC0, 0xE0));
+        p.setPen(QColor(0xC0, 0xA0, 0x70));
+        p.drawRect(box);
+        p.setPen(IsPrime(i + 1) ? QColor(0xC0, 0x00, 0x60) : QColor(0x60, 0x60, 0x60));
+        p.drawText(box, Qt::AlignCenter, QString::number(i + 1));
+    }
+    return pm;
+}
+
+} // namespace
+
+TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmReferencePrimeFactoring"));
+    setWindowTitle(QStringLiteral("Tallyvale Prime Factor Finder") + CaptionNotice);
+    setBackground(this, QColor(0xFD, 0xDF, 0x99));
+    const QFont arial = pixelFont(QStringLiteral("Arial"), 13);
+
+    auto* title = new TitleLabel(QStringLiteral("Tallyvale"), pixelFont(QStringLiteral("Arial"), 27, true),
+                                 Qt::red, TitleLabel::Effect::Raised, this);
+    title->setGeometry(24, 12, 260, 36);
+    auto* subtitle = new QLabel(QStringLiteral("Prime Factor Finder"), this);
+    subtitle->setFont(pixelFont(QStringLiteral("Arial"), 19));
+    subtitle->setStyleSheet(QStringLiteral("color: #FF0080"));
+    subtitle->setGeometry(24, 50, 260, 26);
+
+    auto* prompt = new QLabel(QStringLiteral("Number to Factor"), this);
+    prompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
+    prompt->setStyleSheet(QStringLiteral("color: blue"));
+    prompt->setGeometry(24, 96, 150, 20);
+
+    editNumber = new QLineEdit(this);
+    editNumber->setObjectName(QStringLiteral("editNumber"));
+    editNumber->setFont(arial);
+    editNumber->setMaxLength(PrimeFactoringMaxLength);
+    editNumber->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,7}")), editNumber));
+    editNumber->setGeometry(24, 118, 120, 24);
+    // Enter moves on to the next control rather than pressing a button.
+    connect(editNumber, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
+
+    btnFindFactors = makeButton(QStringLiteral("Factor It"), this);
+    btnFindFactors->setObjectName(QStringLiteral("btnFindFactors"));
+    btnFindFactors->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
+    setButtonColors(btnFindFactors, QColor(0xEA, 0xD8, 0xBF), Qt::red);
+    btnFindFactors->setGeometry(160, 116, 96, 28);
+    connect(btnFindFactors, &QPushButton::clicked, this, &TfrmReferencePrimeFactoring::btnFindFactorsClick);
+
+    auto* factorsPrompt = new QLabel(QStringLiteral("Factors"), this);
+    factorsPrompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
+    factorsPrompt->setGeometry(24, 160, 100, 20);
+
+    lblFactors = new QLabel(QStringLiteral("1"), this);
+    lblFactors->setObjectName(QStringLiteral("lblFactors"));
+    lblFactors->setFont(pixelFont(QStringLiteral("Arial"), 15, true));
+    lblFactors->setStyleSheet(QStringLiteral("color: #FF0080"));
+    lblFactors->setWordWrap(true);
+    lblFactors->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblFactors->setGeometry(24, 182, 330, 66);
+
+    auto* tree = new QLabel(this);
+    tree->setPixmap(factorTreePicture());
+    tree->setGeometry(380, 14, 190, 150);
+    auto* grid = new QLabel(this);
+    grid->setPixmap(primeGridPicture());
+    grid->setGeometry(390, 180, 171, 171);
+
+    auto* verse = new QLabel(QStringLiteral("Every number, large or small,\n"
+                                            "is built from primes, and that is all.\n"
+                                            "Divide by two, by three, by five,\n"
+                                            "and keep the quotient well alive;\n"
+                                            "when nothing more will split in two,\n"
+                                            "the primes you found belong to you."),
+                             this);
+    verse->setFont(pixelFont(QStringLiteral("Times New Roman"), 14, false));
+    verse->setStyleSheet(QStringLiteral("color: #804000; font-style: italic"));
+    verse->setGeometry(24, 256, 340, 110);
+
+    auto* link = makeLinkLabel(QStringLiteral("Visit Tallyvale"), QStringLiteral("https://tallyvale.example/"), this);
+    link->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
+    link->setGeometry(24, 372, 150, 22);
+
+    fixSizeAndCentre(this, 592, 406);
+}
+
+void TfrmReferencePrimeFactoring::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        FormActivate();
+    }
+}
+
+void TfrmReferencePrimeFactoring::FormActivate()
+{
+    editNumber->setFocus();
+}
+
+void TfrmReferencePrimeFactoring::btnFindFactorsClick()
+{
+    // A bad entry throws before anything changes, so the label keeps its text.
+    const QString result = primeFactoringResult(editNumber->text());
+    FactorText.clear();
+    FactorText = result;
+    lblFactors->setText(FactorText);
+}
+
+} // namespace tv
