@@ -129,12 +129,9 @@ void TfrmTallyvale::FormCreate()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    auto* client = new QWidget(this);
+    // The window's colour under its tiled background picture.
+    auto* client = new CataloguePage(kWindowColor, true);
     client->setFixedSize(kClientWidth, kClientHeight);
-    QPalette p = client->palette();
-    p.setColor(QPalette::Window, kWindowColor);
-    client->setPalette(p);
-    client->setAutoFillBackground(true);
     setCentralWidget(client);
 
     buildMenus();
