@@ -10,9 +10,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFrame>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -35,7 +32,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frm.get()));
     }
 
-    // Runs File > New Game and answers the dialog; `style` is picked first.
+    // Runs File > New Game and answers the dialog after picking `style`.
     void newGameAnswered(bool ok, int style = 0)
     {
         QTimer::singleShot(0, &newGame, [this, ok, style] {
@@ -66,6 +63,7 @@ protected:
     }
 
     QString weightCell(int x, int y) const { return frm->sgWeight->item(y - 1, x - 1)->text(); }
+    QString turn() const { return frm->edtTurn->text(); }
 
     tv::test::ScriptedMessageBoxes boxes;
     TfrmNewGame newGame;
@@ -75,257 +73,23 @@ protected:
     int styleShown = -1;
 };
 
+int tiePattern(int x, int y) { return ((y / 2) + x + y) % 2 ? Player1 : Player2; }
+
 } // namespace
 
-TEST_F(PenteWindow, OpensWithoutAGame)
+TEST_F(PenteWindow, OpensWithoutAGameAndMenusWork)
 {
     EXPECT_EQ(frm->windowTitle(), QStringLiteral("Pente"));
-    EXPECT_EQ(frm->size(), QSize(710, 480));
     EXPECT_EQ(frm->game(), nullptr);
     EXPECT_FALSE(frm->pnlGame->isVisible());
     EXPECT_FALSE(frm->pnlWeight->isVisible());
     EXPECT_FALSE(frm->splMain->isVisible());
-    EXPECT_EQ(frm->NewGame1->text(), QStringLiteral("New Game"));
-    EXPECT_EQ(frm->Exit1->text(), QStringLiteral("E&xit"));
-    EXPECT_EQ(frm->Map1->text(), QStringLiteral("Map"));
-    EXPECT_EQ(frm->About1->text(), QStringLiteral("About"));
     frm->dgboardClick(); // nothing to play on yet
     EXPECT_EQ(frm->game(), nullptr);
-    EXPECT_TRUE(boxes.infos.isEmpty());
-}
 
-TEST_F(PenteWindow, NewGameShowsAnEmptyBoardAtTurnOne)
-{
-    newGameAnswered(true);
-    EXPECT_TRUE(dialogWasModal);
-    ASSERT_NE(frm->game(), nullptr);
-    EXPECT_TRUE(frm->pnlGame->isVisible());
-    EXPECT_FALSE(frm->pnlWeight->isVisible()); // no command shows it but Map
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("1"));
-    EXPECT_TRUE(frm->edtTurn->isReadOnly());
-    EXPECT_EQ(frm->dgboard->colCount(), 20);
-    EXPECT_EQ(frm->dgboard->rowCount(), 20);
-    ASSERT_EQ(frm->sgWeight->columnCount(), 19);
-    ASSERT_EQ(frm->sgWeight->rowCount(), 19);
-    EXPECT_EQ(frm->sgWeight->horizontalHeaderItem(0)->text(), QStringLiteral("1"));
-    EXPECT_EQ(frm->sgWeight->verticalHeaderItem(18)->text(), QStringLiteral("19"));
-    EXPECT_EQ(weightCell(1, 1), QStringLiteral(" 0.00"));
-    EXPECT_EQ(weightCell(19, 19), QStringLiteral(" 0.00"));
-    EXPECT_EQ(frm->gameStyle(), 0);
-}
-
-TEST_F(PenteWindow, FirstReplyAndTurnNumber)
-{
-    newGameAnswered(true);
-    clickCell(10, 10);
-    EXPECT_EQ(frm->game()->GetCell(10, 10), Player1);
-    EXPECT_EQ(frm->game()->GetCell(14, 10), Player2);
-    EXPECT_EQ(stonesOf(Player2), 1);
-    EXPECT_EQ(frm->edtHighestCoord->text(), QStringLiteral("(14,10)"));
-    EXPECT_EQ(frm->edtHighestValue->text(), QStringLiteral(" 5.90"));
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("2"));
-    // The weights grid shows the choice before the reply was placed.
-    EXPECT_EQ(weightCell(14, 10), QStringLiteral(" 5.90"));
-    EXPECT_EQ(weightCell(10, 10), QStringLiteral("-1.00"));
-    EXPECT_TRUE(boxes.infos.isEmpty());
-
-    clickCell(10, 11);
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("3"));
-    EXPECT_EQ(stonesOf(Player1), 2);
-    EXPECT_EQ(stonesOf(Player2), 2);
-}
-
-TEST_F(PenteWindow, StyleIsStoredButRepliesWeighBothSides)
-{
-    newGame.cbStyle->setCurrentIndex(1);
-    newGameAnswered(true, 1);
-    EXPECT_EQ(styleShown, 0); // the first style is selected every time
-    ASSERT_EQ(newGame.cbStyle->count(), 2);
-    EXPECT_EQ(newGame.cbStyle->itemText(0), QStringLiteral("Defensive"));
-    EXPECT_EQ(newGame.cbStyle->itemText(1), QStringLiteral("DevensiveOfensive"));
-    EXPECT_EQ(frm->gameStyle(), 1);
-    clickCell(10, 10);
-    EXPECT_EQ(frm->edtHighestValue->text(), QStringLiteral(" 5.90"));
-
-    newGameAnswered(true, 0);
-    EXPECT_EQ(frm->gameStyle(), 0);
-    EXPECT_EQ(stonesOf(Player1), 0); // a fresh board
-    clickCell(10, 10);
-    EXPECT_EQ(frm->edtHighestCoord->text(), QStringLiteral("(14,10)"));
-    EXPECT_EQ(frm->edtHighestValue->text(), QStringLiteral(" 5.90"));
-}
-
-TEST_F(PenteWindow, CancelledNewGameKeepsTheGame)
-{
-    newGameAnswered(false);
-    EXPECT_EQ(frm->game(), nullptr);
-    EXPECT_FALSE(frm->pnlGame->isVisible());
-
-    newGameAnswered(true);
-    clickCell(10, 10);
-    clickCell(3, 3);
-    tpenteGame* before = frm->game();
-    newGameAnswered(false, 1);
-    EXPECT_EQ(frm->game(), before);
-    EXPECT_EQ(frm->gameStyle(), 0);
-    EXPECT_EQ(frm->game()->GetCell(10, 10), Player1);
-    EXPECT_EQ(frm->game()->GetCell(3, 3), Player1);
-    EXPECT_EQ(stonesOf(Player2), 2);
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("3"));
-    EXPECT_EQ(frm->edtHighestCoord->text().isEmpty(), false);
-
-    newGameAnswered(true);
-    EXPECT_EQ(stonesOf(Player1) + stonesOf(Player2), 0);
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("1"));
-}
-
-TEST_F(PenteWindow, ClicksOnHeadersAndStonesAreIgnored)
-{
-    newGameAnswered(true);
-    clickCell(10, 10);
-    for (auto [c, r] : {std::pair{0, 0}, {0, 5}, {5, 0}, {10, 10}, {14, 10}})
-        clickCell(c, r);
-    // Past the last cell, inside the grid widget.
-    QTest::mouseClick(frm->dgboard, Qt::LeftButton, Qt::NoModifier, QPoint(366, 366));
-    EXPECT_EQ(stonesOf(Player1), 1);
-    EXPECT_EQ(stonesOf(Player2), 1);
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("2"));
-    EXPECT_TRUE(boxes.infos.isEmpty());
-}
-
-TEST_F(PenteWindow, StudentWinEndsWithoutAReply)
-{
-    newGameAnswered(true);
-    for (int x = 8; x <= 11; ++x)
-        frm->game()->PlaceStone(x, 3, Player1);
-    frm->game()->PlaceStone(1, 19, Player2);
-    clickCell(12, 3);
-    ASSERT_EQ(boxes.infos, QStringList{QStringLiteral("You are victorious!!!")});
-    EXPECT_EQ(boxes.infoTitles, QStringList{QStringLiteral("Message")});
-    EXPECT_EQ(stonesOf(Player2), 1);
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("1"));
-    EXPECT_TRUE(frm->edtHighestCoord->text().isEmpty());
-
-    clickCell(5, 5);
-    EXPECT_EQ(frm->game()->GetCell(5, 5), 0);
-    EXPECT_EQ(boxes.infos.size(), 1);
-}
-
-TEST_F(PenteWindow, ComputerWinEndsTheGame)
-{
-    newGameAnswered(true);
-    for (int x = 8; x <= 11; ++x)
-        frm->game()->PlaceStone(x, 12, Player2);
-    clickCell(2, 2);
-    EXPECT_EQ(frm->game()->GetCell(12, 12), Player2);
-    EXPECT_EQ(frm->edtHighestCoord->text(), QStringLiteral("(12,12)"));
-    ASSERT_EQ(boxes.infos, QStringList{QStringLiteral("I am victorious!!!")});
-    EXPECT_EQ(boxes.infoTitles.value(0), QStringLiteral("Message"));
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("1"));
-
-    clickCell(7, 12);
-    EXPECT_EQ(frm->game()->GetCell(7, 12), 0);
-    EXPECT_EQ(boxes.infos.size(), 1);
-}
-
-TEST_F(PenteWindow, FullBoardAfterTheStudentIsATie)
-{
-    newGameAnswered(true);
-    // Alternating colours with no five anywhere, except that the computer
-    // holds four of the diagonal ending at (19,19), the one empty cell.
-    tpenteGame* g = frm->game();
-    for (int x = 1; x <= 19; ++x)
-        for (int y = 1; y <= 19; ++y) {
-            if (x == 19 && y == 19)
-                continue;
-            int stone = ((y / 2) + x + y) % 2 ? Player1 : Player2;
-            if (x == y && x >= 15)
-                stone = Player2;
-            g->PlaceStone(x, y, stone);
-        }
-    ASSERT_FALSE(g->IsGameOver());
-    clickCell(19, 19);
-    EXPECT_EQ(g->GetCell(19, 19), Player1);
-    EXPECT_TRUE(g->IsBoardFull());
-    ASSERT_EQ(boxes.infos, QStringList{QStringLiteral("Tie !!!")});
-    EXPECT_EQ(boxes.infoTitles.value(0), QStringLiteral("Message"));
-    EXPECT_TRUE(frm->edtHighestCoord->text().isEmpty()); // no computer move
-    EXPECT_EQ(frm->edtTurn->text(), QStringLiteral("1"));
-}
-
-TEST_F(PenteWindow, TiedBoardIgnoresClicks)
-{
-    newGameAnswered(true);
-    // Every line already holds both colours, so the game is over at once.
-    for (int x = 1; x <= 19; ++x)
-        for (int y = 1; y <= 19; ++y)
-            if (x != 19 || y != 19)
-                frm->game()->PlaceStone(x, y, ((y / 2) + x + y) % 2 ? Player1 : Player2);
-    clickCell(19, 19);
-    EXPECT_EQ(frm->game()->GetCell(19, 19), 0);
-    EXPECT_TRUE(boxes.infos.isEmpty());
-}
-
-TEST_F(PenteWindow, AFullGameCanBePlayed)
-{
-    newGameAnswered(true);
-    int moves = 0;
-    // The student plays the first empty cell of a fixed walk until a message.
-    for (int i = 0; i < 361 && boxes.infos.isEmpty(); ++i) {
-        const int x = 1 + (i * 5) % 19, y = 1 + (i * 3 / 19) % 19;
-        if (frm->game()->GetCell(x, y) != 0)
-            continue;
-        clickCell(x, y);
-        ++moves;
-        ASSERT_EQ(stonesOf(Player1), moves);
-    }
-    ASSERT_EQ(boxes.infos.size(), 1);
-    EXPECT_TRUE(frm->game()->IsGameOver());
-    // Every move but the ending one advanced the turn.
-    EXPECT_EQ(frm->edtTurn->text(), QString::number(moves));
-}
-
-TEST_F(PenteWindow, BoardDrawsCellsHeadersAndStones)
-{
-    newGameAnswered(true);
-    clickCell(10, 10);
-    const QImage img = frm->dgboard->grab().toImage();
-    auto at = [&](int col, int row, int dx, int dy) {
-        QRect r = frm->dgboard->cellRect(col, row);
-        return img.pixelColor(r.left() + dx, r.top() + dy);
-    };
-    EXPECT_EQ(at(5, 5, 8, 8), QColor(0xEE, 0xE5, 0xAA));
-    EXPECT_EQ(at(5, 5, 0, 0), QColor(Qt::black));
-    EXPECT_EQ(at(5, 5, 16, 16), QColor(Qt::black));
-    const QColor red = at(10, 10, 8, 8), blue = at(14, 10, 8, 8);
-    EXPECT_GT(red.red(), 150);
-    EXPECT_LT(red.blue(), 100);
-    EXPECT_GT(blue.blue(), 150);
-    EXPECT_LT(blue.red(), 100);
-    // Header numbers leave dark pixels inside their cells.
-    auto hasInk = [&](int col, int row) {
-        QRect r = frm->dgboard->cellRect(col, row).adjusted(1, 1, -1, -1);
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                if (img.pixelColor(x, y).lightness() < 100)
-                    return true;
-        return false;
-    };
-    EXPECT_TRUE(hasInk(0, 0));
-    EXPECT_TRUE(hasInk(7, 0));
-    EXPECT_TRUE(hasInk(0, 19));
-    EXPECT_FALSE(hasInk(5, 5));
-}
-
-TEST_F(PenteWindow, MapShowsTheWeightsAndExitCloses)
-{
     frm->Map1->trigger();
     EXPECT_TRUE(frm->pnlWeight->isVisible());
     EXPECT_TRUE(frm->splMain->isVisible());
-    EXPECT_EQ(frm->pnlWeight->width(), 320);
-    frm->Map1->trigger();
-    EXPECT_FALSE(frm->pnlWeight->isVisible());
-    EXPECT_FALSE(frm->splMain->isVisible());
 
     bool aboutModal = false;
     QTimer::singleShot(0, &about, [&] {
@@ -334,28 +98,177 @@ TEST_F(PenteWindow, MapShowsTheWeightsAndExitCloses)
     });
     frm->About1->trigger();
     EXPECT_TRUE(aboutModal);
-    EXPECT_FALSE(about.isVisible());
-
     frm->Exit1->trigger();
     EXPECT_FALSE(frm->isVisible());
 }
 
-TEST(PenteDialogs, CaptionsAndSizes)
+TEST_F(PenteWindow, NewGameAndTheFirstReply)
+{
+    newGameAnswered(true);
+    EXPECT_TRUE(dialogWasModal);
+    ASSERT_NE(frm->game(), nullptr);
+    EXPECT_TRUE(frm->pnlGame->isVisible());
+    EXPECT_EQ(turn(), QStringLiteral("1"));
+    EXPECT_EQ(frm->dgboard->colCount(), 20);
+    EXPECT_EQ(frm->sgWeight->verticalHeaderItem(18)->text(), QStringLiteral("19"));
+    EXPECT_EQ(weightCell(19, 19), QStringLiteral(" 0.00"));
+
+    clickCell(10, 10);
+    EXPECT_EQ(frm->game()->GetCell(10, 10), Player1);
+    EXPECT_EQ(frm->game()->GetCell(14, 10), Player2);
+    EXPECT_EQ(frm->edtHighestCoord->text(), QStringLiteral("(14,10)"));
+    EXPECT_EQ(frm->edtHighestValue->text(), QStringLiteral(" 5.90"));
+    EXPECT_EQ(turn(), QStringLiteral("2"));
+    // The weights grid shows the choice made before the reply was placed.
+    EXPECT_EQ(weightCell(14, 10), QStringLiteral(" 5.90"));
+    EXPECT_EQ(weightCell(10, 10), QStringLiteral("-1.00"));
+    EXPECT_TRUE(boxes.infos.isEmpty());
+}
+
+TEST_F(PenteWindow, StyleIsStoredButRepliesWeighBothSides)
+{
+    newGame.cbStyle->setCurrentIndex(1);
+    newGameAnswered(true, 1);
+    EXPECT_EQ(styleShown, 0); // the first style is selected every time
+    EXPECT_EQ(newGame.cbStyle->count(), 2);
+    EXPECT_EQ(frm->gameStyle(), 1);
+    newGameAnswered(true, 0);
+    EXPECT_EQ(frm->gameStyle(), 0);
+    clickCell(10, 10);
+    EXPECT_EQ(frm->edtHighestValue->text(), QStringLiteral(" 5.90")); // not 3.90
+}
+
+TEST_F(PenteWindow, CancelledNewGameKeepsTheGame)
+{
+    newGameAnswered(false);
+    EXPECT_FALSE(frm->pnlGame->isVisible());
+    newGameAnswered(true);
+    clickCell(10, 10);
+    clickCell(3, 3);
+    tpenteGame* before = frm->game();
+    newGameAnswered(false, 1);
+    EXPECT_EQ(frm->game(), before);
+    EXPECT_EQ(frm->gameStyle(), 0);
+    EXPECT_EQ(stonesOf(Player1) + stonesOf(Player2), 4);
+    EXPECT_EQ(turn(), QStringLiteral("3"));
+    newGameAnswered(true);
+    EXPECT_EQ(stonesOf(Player1) + stonesOf(Player2), 0);
+    EXPECT_EQ(turn(), QStringLiteral("1"));
+}
+
+TEST_F(PenteWindow, ClicksOnHeadersAndStonesAreIgnored)
+{
+    newGameAnswered(true);
+    clickCell(10, 10);
+    for (auto [c, r] : {std::pair{0, 0}, {0, 5}, {5, 0}, {10, 10}, {14, 10}})
+        clickCell(c, r);
+    // Past the last cell, still inside the grid.
+    QTest::mouseClick(frm->dgboard, Qt::LeftButton, Qt::NoModifier, QPoint(366, 366));
+    EXPECT_EQ(stonesOf(Player1), 1);
+    EXPECT_EQ(stonesOf(Player2), 1);
+    EXPECT_EQ(turn(), QStringLiteral("2"));
+}
+
+TEST_F(PenteWindow, WinsEndTheGameWithoutAdvancingTheTurn)
+{
+    newGameAnswered(true);
+    for (int x = 8; x <= 11; ++x)
+        frm->game()->PlaceStone(x, 3, Player1);
+    clickCell(12, 3);
+    EXPECT_EQ(boxes.infos, QStringList{QStringLiteral("You are victorious!!!")});
+    EXPECT_EQ(boxes.infoTitles, QStringList{QStringLiteral("Message")});
+    EXPECT_EQ(stonesOf(Player2), 0); // the computer does not move
+    EXPECT_EQ(turn(), QStringLiteral("1"));
+    clickCell(5, 5);
+    EXPECT_EQ(frm->game()->GetCell(5, 5), 0);
+
+    boxes.infos.clear();
+    newGameAnswered(true);
+    for (int x = 8; x <= 11; ++x)
+        frm->game()->PlaceStone(x, 12, Player2);
+    clickCell(2, 2);
+    EXPECT_EQ(frm->edtHighestCoord->text(), QStringLiteral("(12,12)"));
+    EXPECT_EQ(boxes.infos, QStringList{QStringLiteral("I am victorious!!!")});
+    EXPECT_EQ(turn(), QStringLiteral("1"));
+    clickCell(7, 12);
+    EXPECT_EQ(frm->game()->GetCell(7, 12), 0);
+    EXPECT_EQ(boxes.infos.size(), 1);
+}
+
+TEST_F(PenteWindow, FullBoardAfterTheStudentIsATie)
+{
+    // Alternating colours with no five anywhere, except that the computer
+    // holds four of the diagonal ending at the one empty cell: the student's
+    // block fills the board and there is no reply.
+    newGameAnswered(true);
+    tpenteGame* g = frm->game();
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            if (x != 19 || y != 19)
+                g->PlaceStone(x, y, x == y && x >= 15 ? Player2 : tiePattern(x, y));
+    ASSERT_FALSE(g->IsGameOver());
+    clickCell(19, 19);
+    EXPECT_TRUE(g->IsBoardFull());
+    EXPECT_EQ(boxes.infos, QStringList{QStringLiteral("Tie !!!")});
+    EXPECT_EQ(boxes.infoTitles, QStringList{QStringLiteral("Message")});
+    EXPECT_TRUE(frm->edtHighestCoord->text().isEmpty());
+    EXPECT_EQ(turn(), QStringLiteral("1"));
+}
+
+TEST_F(PenteWindow, AFullGameCanBePlayed)
+{
+    newGameAnswered(true);
+    int moves = 0;
+    for (int i = 0; i < 361 && boxes.infos.isEmpty(); ++i) {
+        const int x = 1 + (i * 5) % 19, y = 1 + (i * 3 / 19) % 19;
+        if (frm->game()->GetCell(x, y) != 0)
+            continue;
+        clickCell(x, y);
+        ASSERT_EQ(stonesOf(Player1), ++moves);
+    }
+    ASSERT_EQ(boxes.infos.size(), 1);
+    EXPECT_TRUE(frm->game()->IsGameOver());
+    EXPECT_EQ(turn(), QString::number(moves)); // all but the ending move advanced it
+}
+
+TEST_F(PenteWindow, BoardDrawsCellsHeadersAndStones)
+{
+    newGameAnswered(true);
+    clickCell(10, 10);
+    const QImage img = frm->dgboard->grab().toImage();
+    auto at = [&](int col, int row, int dx, int dy) {
+        const QRect r = frm->dgboard->cellRect(col, row);
+        return img.pixelColor(r.left() + dx, r.top() + dy);
+    };
+    EXPECT_EQ(at(5, 5, 8, 8), QColor(0xEE, 0xE5, 0xAA));
+    EXPECT_EQ(at(5, 5, 0, 0), QColor(Qt::black));
+    EXPECT_EQ(at(5, 5, 16, 16), QColor(Qt::black));
+    const QColor red = at(10, 10, 8, 8), blue = at(14, 10, 8, 8);
+    EXPECT_TRUE(red.red() > 150 && red.blue() < 100) << red.name().toStdString();
+    EXPECT_TRUE(blue.blue() > 150 && blue.red() < 100) << blue.name().toStdString();
+    auto hasInk = [&](int col, int row) {
+        const QRect r = frm->dgboard->cellRect(col, row).adjusted(1, 1, -1, -1);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (img.pixelColor(x, y).lightness() < 100)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(hasInk(7, 0)); // header numbers
+    EXPECT_TRUE(hasInk(0, 19));
+    EXPECT_FALSE(hasInk(5, 5));
+}
+
+TEST(PenteDialogs, CaptionsAndAnswers)
 {
     TfrmNewGame newGame;
     EXPECT_EQ(newGame.windowTitle(), QStringLiteral("New Game"));
     EXPECT_EQ(newGame.size(), QSize(207, 125));
     EXPECT_TRUE(newGame.btnOK->isDefault());
-    EXPECT_FALSE(newGame.btnOK->icon().isNull());
-    EXPECT_FALSE(newGame.btnCancel->icon().isNull());
-    EXPECT_EQ(newGame.BoardSize, 19);
-    EXPECT_EQ(newGame.LineSize, 5);
     QTimer::singleShot(0, &newGame, [&] { newGame.btnCancel->click(); });
     EXPECT_FALSE(newGame.Execute());
 
     TfrmAbout about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Tallyvale - Pente"));
     EXPECT_EQ(about.size(), QSize(394, 136));
-    EXPECT_EQ(about.lblTitle->text(), QStringLiteral("Pente"));
-    EXPECT_TRUE(about.lblText->text().contains(QStringLiteral("Part of the Tallyvale Math System")));
 }
