@@ -1,0 +1,539 @@
+#include "grapher/ExprCompiler.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <deque>
+#include <locale.h>
+#include <map>
+#include <string>
+#include <unordered_map>
+
+#include <QHashFunctions>
+
+#include "grapher/ExprRoutines.h"
+
+namespace tv {
+
+namespace {
+
+constexpr int kInvalid = -1;
+// Piece kind of "(" + valid term + ")"; it is never a term kind of its own
+// because such an operand is stored without its brackets.
+constexpr int kBracketed = 16;
+
+constexpr int kMaxLevel = 20;
+constexpr int kMaxPerLevel = 50;
+
+constexpr long double kPi = 3.14159265358979323846264338327950288L;
+
+constexpr std::uint32_t bit(int kind) { return std::uint32_t{1} << kind; }
+
+constexpr std::uint32_t V = bit(tkVariable);
+constexpr std::uint32_t N = bit(tkNumber);
+constexpr std::uint32_t P = bit(kBracketed);
+constexpr std::uint32_t NEG = bit(tkNegation);
+constexpr std::uint32_t ADD = bit(tkAdd);
+constexpr std::uint32_t SUB = bit(tkSubtract);
+constexpr std::uint32_t MUL = bit(tkMultiply);
+constexpr std::uint32_t DIVIDE = bit(tkDivide);
+constexpr std::uint32_t MOD = bit(tkMod);
+constexpr std::uint32_t DIV = bit(tkDiv);
+constexpr std::uint32_t POW =
+    bit(tkIntPower) | bit(tkRealPower) | bit(tkSquare) | bit(tkCube) | bit(tkFourthPower);
+constexpr std::uint32_t FN = bit(tkFunction1) | bit(tkFunction2);
+
+struct OperatorRule {
+    QStringView text;
+    int kind;  // tkRealPower stands for every power kind
+    std::uint32_t left;
+    std::uint32_t right;
+};
+
+// In the order they are tried. The masks decide grouping: "+" and "*" group
+// to the right, "-" and "/" to the left, a chain of "^" needs brackets.
+const std::array<OperatorRule, 7> kOperators{{
+    {u"+", tkAdd, V | N | P | NEG | SUB | MUL | DIV | MOD | DIVIDE | POW | FN,
+     V | N | P | ADD | SUB | MUL | DIV | MOD | DIVIDE | POW | FN},
+    {u"-", tkSubtract, V | N | P | NEG | SUB | MUL | DIV | MOD | DIVIDE | POW | FN,
+     V | N | P | MUL | DIV | MOD | DIVIDE | POW | FN},
+    {u"*", tkMultiply, V | N | P | NEG | DIV | MOD | DIVIDE | POW | FN,
+     V | N | P | MUL | DIV | MOD | DIVIDE | POW | FN},
+    {u"DIV", tkDiv, V | N | P | NEG | DIV | MOD | DIVIDE | POW | FN, V | N | P | POW | FN},
+    {u"MOD", tkMod, V | N | P | NEG | DIV | MOD | DIVIDE | POW | FN, V | N | P | POW | FN},
+    {u"/", tkDivide, V | N | P | NEG | DIV | MOD | DIVIDE | POW | FN, V | N | P | POW | FN},
+    {u"^", tkRealPower, V | N | P | FN, V | N | P | FN},
+}};
+
+bool isTwoOperandKind(int kind)
+{
+    return (kind >= tkAdd && kind <= tkFourthPower) || kind == tkFunction2;
+}
+
+bool balanced(QStringView s) { return s.count(u'(') == s.count(u')'); }
+
+// Names are letters, digits and "_"; anything else cannot be in a table.
+bool mayBeName(QStringView s)
+{
+    if (s.isEmpty())
+        return false;
+    for (QChar ch : s) {
+        const char16_t c = ch.unicode();
+        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'))
+            return false;
+    }
+    return true;
+}
+
+template <typename Map>
+auto findName(const Map& map, QStringView name) -> decltype(map.end())
+{
+    if (!mayBeName(name))
+        return map.end();
+    return map.find(name.toLatin1().toStdString());
+}
+
+locale_t cLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return locale;
+}
+
+// What the rules make of one piece of text.
+struct Classified {
+    int kind = kInvalid;       // the first rule that fits
+    int pieceKind = kInvalid;  // kind, or kBracketed for "(" + valid term + ")"
+    QStringView operand1;      // negation operand, left piece, function argument
+    QStringView operand2;      // right piece, second function argument
+    TExprRoutine routine = nullptr;
+    long double number = 0;
+    bool literal = false;      // a number written with digits (not PI)
+    // The pieces of the last split tried, for the syntax error message.
+    bool tried = false;
+    QStringView lastLeft;
+    QStringView lastRight;
+};
+
+struct ViewHash {
+    std::size_t operator()(QStringView v) const noexcept { return qHash(v); }
+};
+
+// Compile-time term node.
+struct TermRecord {
+    QStringView text;
+    QString leftPiece = QStringLiteral(" ");
+    QString rightPiece = QStringLiteral(" ");
+    int kind = kInvalid;
+    int level = 0;
+    int position = 0;
+    int side = 1;  // 1 = left or only operand, 2 = right operand
+    std::unique_ptr<TermRecord> left;
+    std::unique_ptr<TermRecord> right;
+    TermRecord* parent = nullptr;
+    // What the records are made from.
+    long double number = 0;
+    long double* variableCell = nullptr;
+    TExprRoutine routine = nullptr;
+    long double* cell = nullptr;
+};
+
+class Compiler {
+public:
+    Compiler(const TExprNameTables& tables, QStringView decimalPoint, bool rememberPieces)
+        : m_tables(tables), m_decimalPoint(decimalPoint), m_remember(rememberPieces)
+    {
+    }
+
+    std::unique_ptr<TCompiledExpression> compile(QStringView text);
+
+private:
+    const Classified& classify(QStringView t);
+    void fill(QStringView t, Classified& c);
+    bool valid(QStringView p) { return classify(p).pieceKind != kInvalid; }
+    bool bracketedValid(QStringView p)
+    {
+        return p.size() >= 2 && p.front() == u'(' && p.back() == u')' &&
+               valid(p.sliced(1, p.size() - 2));
+    }
+    QStringView stripBrackets(QStringView t)
+    {
+        while (bracketedValid(t))
+            t = t.sliced(1, t.size() - 2);
+        return t;
+    }
+    std::unique_ptr<TermRecord> build(QStringView text, int level, int side, TermRecord* parent);
+
+    const TExprNameTables& m_tables;
+    QStringView m_decimalPoint;
+    bool m_remember;
+    std::unordered_map<QStringView, Classified, ViewHash> m_memo;
+    std::deque<Classified> m_unremembered;
+    std::array<int, kMaxLevel + 1> m_perLevel{};
+    std::array<std::vector<TermRecord*>, kMaxLevel + 1> m_operations;
+    std::vector<TermRecord*> m_numbers;
+};
+
+const Classified& Compiler::classify(QStringView t)
+{
+    if (m_remember)
+        if (auto it = m_memo.find(t); it != m_memo.end())
+            return it->second;
+    // Every recursion is on a shorter piece, so nothing for t is pending.
+    Classified c;
+    fill(t, c);
+    if (c.kind != kInvalid)
+        c.pieceKind = c.kind;
+    else if (bracketedValid(t))
+        c.pieceKind = kBracketed;
+    if (!m_remember)
+        return m_unremembered.emplace_back(c);
+    return m_memo.emplace(t, c).first->second;
+}
+
+void Compiler::fill(QStringView t, Classified& c)
+{
+    if (t.isEmpty())
+        return;
+
+    // Variable.
+    if (auto it = findName(m_tables.variables, t); it != m_tables.variables.end()) {
+        c.kind = tkVariable;
+        c.routine = nullptr;
+        c.number = 0;
+        return;
+    }
+
+    // Number.
+    if (t == u"PI" || t == u"-PI") {
+        c.kind = tkNumber;
+        c.number = t.front() == u'-' ? -kPi : kPi;
+        return;
+    }
+    if (readNumberLiteral(t, m_decimalPoint, c.number)) {
+        c.kind = tkNumber;
+        c.literal = true;
+        return;
+    }
+
+    // Negation of a bracket, a variable, a power or a call.
+    if (t.front() == u'-' && t.size() > 1) {
+        const QStringView rest = t.sliced(1);
+        const int k = classify(rest).pieceKind;
+        if (k != kInvalid && (k == kBracketed || k == tkVariable || (bit(k) & (POW | FN)))) {
+            c.kind = tkNegation;
+            c.operand1 = rest;
+            return;
+        }
+    }
+
+    // Operators.
+    for (const OperatorRule& rule : kOperators) {
+        const qsizetype len = rule.text.size();
+        qsizetype from = 0;
+        for (;;) {
+            const qsizetype pos = t.indexOf(rule.text, from);
+            if (pos < 0)
+                break;
+            from = pos + 1;
+            if (pos == 0 || pos + len == t.size()) {
+                if (len == 1)
+                    break;  // a sign or operator at either end ends the scan
+                continue;   // "DIV" or "MOD" at either end is passed over
+            }
+            const QStringView left = t.first(pos);
+            const QStringView right = t.sliced(pos + len);
+            c.tried = true;
+            c.lastLeft = left;
+            c.lastRight = right;
+            if (!balanced(left) || !balanced(right))
+                continue;
+            const int lk = classify(left).pieceKind;
+            if (lk == kInvalid || !(rule.left & bit(lk)))
+                continue;
+            const Classified& rc = classify(right);
+            const int rk = rc.pieceKind;
+            if (rk == kInvalid || !(rule.right & bit(rk)))
+                continue;
+            c.kind = rule.kind;
+            if (rule.kind == tkRealPower && rc.kind == tkNumber && rc.literal &&
+                rc.number == std::trunc(rc.number)) {
+                if (rc.number == 2)
+                    c.kind = tkSquare;
+                else if (rc.number == 3)
+                    c.kind = tkCube;
+                else if (rc.number == 4)
+                    c.kind = tkFourthPower;
+                else
+                    c.kind = tkIntPower;
+            }
+            c.operand1 = left;
+            c.operand2 = right;
+            return;
+        }
+    }
+
+    // Calls: the name runs up to the first "(".
+    const qsizetype open = t.indexOf(u'(');
+    if (open < 1 || t.back() != u')' || t.size() - open < 2)
+        return;
+    const QStringView name = t.first(open);
+    const QStringView inside = t.sliced(open + 1, t.size() - open - 2);
+
+    if (auto it = findName(m_tables.functions1, name); it != m_tables.functions1.end()) {
+        if (valid(inside)) {
+            c.kind = tkFunction1;
+            c.routine = it->second;
+            c.operand1 = inside;
+            return;
+        }
+    }
+    if (auto it = findName(m_tables.functions2, name); it != m_tables.functions2.end()) {
+        for (qsizetype comma = inside.indexOf(u','); comma >= 0;
+             comma = inside.indexOf(u',', comma + 1)) {
+            const QStringView first = inside.first(comma);
+            const QStringView second = inside.sliced(comma + 1);
+            if (valid(first) && valid(second)) {
+                c.kind = tkFunction2;
+                c.routine = it->second;
+                c.operand1 = first;
+                c.operand2 = second;
+                return;
+            }
+        }
+    }
+}
+
+std::unique_ptr<TermRecord> Compiler::build(QStringView text, int level, int side,
+                                            TermRecord* parent)
+{
+    auto term = std::make_unique<TermRecord>();
+    term->text = text;
+    term->level = level;
+    term->side = side;
+    term->parent = parent;
+
+    const Classified& c = classify(text);
+    if (c.tried) {
+        term->leftPiece = c.lastLeft.toString();
+        term->rightPiece = c.lastRight.toString();
+    }
+    if (c.kind == kInvalid) {
+        if (c.tried)
+            throw ESyntaxError(QStringLiteral("Error parsing expression:\r%1\r%2")
+                                   .arg(term->leftPiece, term->rightPiece));
+        throw ESyntaxError(QStringLiteral("Error parsing expression:\r%1").arg(text.toString()));
+    }
+    term->kind = c.kind;
+
+    if (c.kind == tkVariable) {
+        term->variableCell = findName(m_tables.variables, text)->second;
+        return term;
+    }
+    if (c.kind == tkNumber) {
+        term->number = c.number;
+        m_numbers.push_back(term.get());
+        return term;
+    }
+
+    if (level + 1 > kMaxLevel)
+        throw ETooManyNestings();
+    if (++m_perLevel[level] > kMaxPerLevel)
+        throw EExpressionTooComplex();
+    term->position = m_perLevel[level];
+    term->routine = c.kind == tkFunction1 || c.kind == tkFunction2 ? c.routine
+                                                                    : operatorRoutine(c.kind);
+    m_operations[level].push_back(term.get());
+
+    if (c.operand1.isNull() || c.operand2.isNull() != !isTwoOperandKind(c.kind))
+        throw EParserInternalError();
+    term->left = build(stripBrackets(c.operand1), level + 1, 1, term.get());
+    if (!c.operand2.isNull())
+        term->right = build(stripBrackets(c.operand2), level + 1, 2, term.get());
+    return term;
+}
+
+std::unique_ptr<TCompiledExpression> Compiler::compile(QStringView text)
+{
+    const std::unique_ptr<TermRecord> root = build(stripBrackets(text), 0, 1, nullptr);
+
+    std::size_t operationCount = 0;
+    for (const auto& level : m_operations)
+        operationCount += level.size();
+
+    auto compiled = std::make_unique<TCompiledExpression>();
+    compiled->cellCount = m_numbers.size() + operationCount;
+    compiled->cells = std::make_unique<long double[]>(compiled->cellCount);
+    long double* next = compiled->cells.get();
+    for (TermRecord* number : m_numbers) {
+        *next = number->number;
+        number->cell = next++;
+    }
+
+    if (operationCount == 0) {
+        // A bare variable or number: one record whose result is its own cell.
+        TExprOperation op;
+        op.kind = root->kind;
+        op.result = root->kind == tkVariable ? root->variableCell : root->cell;
+        op.operand1 = op.result;
+        op.routine = operatorRoutine(root->kind);
+        compiled->records.push_back(op);
+        return compiled;
+    }
+
+    for (const auto& level : m_operations)
+        for (TermRecord* term : level)
+            term->cell = next++;
+    auto cellOf = [](const TermRecord* t) {
+        return t->kind == tkVariable ? t->variableCell : t->cell;
+    };
+
+    // Deepest level first, so every operand is computed before its use; the
+    // root comes last.
+    compiled->records.reserve(operationCount);
+    for (int level = kMaxLevel; level >= 0; --level) {
+        for (TermRecord* term : m_operations[level]) {
+            TExprOperation op;
+            op.kind = term->kind;
+            op.routine = term->routine;
+            op.result = term->cell;
+            op.operand1 = cellOf(term->left.get());
+            // Square, cube and fourth power keep their exponent only in the kind.
+            if (term->right && term->kind != tkSquare && term->kind != tkCube &&
+                term->kind != tkFourthPower)
+                op.operand2 = cellOf(term->right.get());
+            compiled->records.push_back(op);
+        }
+    }
+    for (std::size_t i = 0; i + 1 < compiled->records.size(); ++i)
+        compiled->records[i].next = &compiled->records[i + 1];
+    return compiled;
+}
+
+QString upperAscii(const QString& text)
+{
+    QString s = text;
+    for (QChar& ch : s)
+        if (ch >= u'a' && ch <= u'z')
+            ch = QChar(ch.unicode() - 'a' + 'A');
+    return s;
+}
+
+} // namespace
+
+bool readNumberLiteral(QStringView t, QStringView decimalPoint, long double& value)
+{
+    std::string digits;
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    auto isDigit = [&](qsizetype k) { return k < n && t[k] >= u'0' && t[k] <= u'9'; };
+
+    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+        digits += char(t[i++].unicode());
+    int mantissaDigits = 0;
+    while (isDigit(i)) {
+        digits += char(t[i++].unicode());
+        ++mantissaDigits;
+    }
+    if (!decimalPoint.isEmpty() && t.sliced(i).startsWith(decimalPoint)) {
+        digits += '.';
+        i += decimalPoint.size();
+        while (isDigit(i)) {
+            digits += char(t[i++].unicode());
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i < n && t[i] == u'E') {
+        digits += 'E';
+        ++i;
+        if (i < n && (t[i] == u'+' || t[i] == u'-'))
+            digits += char(t[i++].unicode());
+        int exponentDigits = 0;
+        while (isDigit(i)) {
+            digits += char(t[i++].unicode());
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return false;
+    }
+    if (i != n)
+        return false;
+    const long double v = strtold_l(digits.c_str(), nullptr, cLocale());
+    if (!std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+std::unique_ptr<TCompiledExpression> compileExpression(const QString& text,
+                                                       const TExprNameTables& tables,
+                                                       const QString& decimalPoint,
+                                                       bool rememberPieces)
+{
+    QString s = upperAscii(text);
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && s[begin] == u' ')
+        ++begin;
+    while (end > begin && s[end - 1] == u' ')
+        --end;
+    s = s.sliced(begin, end - begin);
+    if (s.contains(u' '))
+        throw EExpressionHasBlanks();
+    if (!balanced(s))
+        throw EMissMatchingBracket();
+    Compiler compiler(tables, decimalPoint, rememberPieces);
+    return compiler.compile(s);
+}
+
+QString describeCompiled(const TCompiledExpression& compiled, const TExprNameTables& tables)
+{
+    std::map<const long double*, QString> text;
+    for (const auto& [name, cell] : tables.variables)
+        text[cell] = QString::fromStdString(name);
+    auto operand = [&](const long double* cell) {
+        if (auto it = text.find(cell); it != text.end())
+            return it->second;
+        return QString::number(static_cast<double>(*cell), 'g', 15);  // a constant
+    };
+    auto functionName = [&](const auto& table, TExprRoutine routine) {
+        for (const auto& [name, r] : table)
+            if (r == routine)
+                return QString::fromStdString(name);
+        return QStringLiteral("?");
+    };
+    for (const TExprOperation& record : compiled.records) {
+        const TExprOperation* op = &record;
+        const QString a = operand(op->operand1);
+        const QString b = op->operand2 ? operand(op->operand2) : QString();
+        QString form;
+        switch (op->kind) {
+        case tkVariable:
+        case tkNumber: form = a; break;
+        case tkNegation: form = QStringLiteral("(-%1)").arg(a); break;
+        case tkAdd: form = QStringLiteral("(%1+%2)").arg(a, b); break;
+        case tkSubtract: form = QStringLiteral("(%1-%2)").arg(a, b); break;
+        case tkMultiply: form = QStringLiteral("(%1*%2)").arg(a, b); break;
+        case tkDivide: form = QStringLiteral("(%1/%2)").arg(a, b); break;
+        case tkMod: form = QStringLiteral("(%1 MOD %2)").arg(a, b); break;
+        case tkDiv: form = QStringLiteral("(%1 DIV %2)").arg(a, b); break;
+        case tkIntPower: form = QStringLiteral("intpower(%1,%2)").arg(a, b); break;
+        case tkRealPower: form = QStringLiteral("power(%1,%2)").arg(a, b); break;
+        case tkSquare: form = QStringLiteral("square(%1)").arg(a); break;
+        case tkCube: form = QStringLiteral("cube(%1)").arg(a); break;
+        case tkFourthPower: form = QStringLiteral("fourth(%1)").arg(a); break;
+        case tkFunction1:
+            form = QStringLiteral("%1(%2)").arg(functionName(tables.functions1, op->routine), a);
+            break;
+        case tkFunction2:
+            form = QStringLiteral("%1(%2,%3)")
+                       .arg(functionName(tables.functions2, op->routine), a, b);
+            break;
+        }
+        text[op->result] = form;
+    }
+    return text[compiled.records.back().result];
+}
+
+} // namespace tv

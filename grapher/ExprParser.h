@@ -1,0 +1,193 @@
+#pragma once
+// Arithmetic expressions over reals: a text is compiled once into a flat
+// list of operations, then evaluated many times while its variables change.
+// The graph plotter evaluates one per pixel column, so evaluation touches no
+// text and allocates nothing. Plain C++ on QtCore; no widgets.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+#include "ui/Errors.h"
+
+namespace tv {
+
+// ---- Failures while compiling -------------------------------------------
+
+class EMathParserError : public Error { using Error::Error; };
+
+// A term that fits no rule: "Error parsing expression:\r<left>\r<right>" with
+// the pieces of the last split tried, or "Error parsing expression:\r<term>".
+class ESyntaxError : public EMathParserError { using EMathParserError::EMathParserError; };
+// "Expression has blanks"
+class EExpressionHasBlanks : public EMathParserError {
+public:
+    EExpressionHasBlanks();
+};
+// "Expression is too complex": more than 50 operations on one nesting level.
+class EExpressionTooComplex : public EMathParserError {
+public:
+    EExpressionTooComplex();
+};
+// "Expression contains too many nestings": operands deeper than level 20.
+class ETooManyNestings : public EMathParserError {
+public:
+    ETooManyNestings();
+};
+// "Missing brackets in expression": unequal counts of "(" and ")".
+class EMissMatchingBracket : public EMathParserError {
+public:
+    EMissMatchingBracket();
+};
+// "TParser internal error": a term tree that cannot be turned into records.
+class EParserInternalError : public EMathParserError {
+public:
+    EParserInternalError();
+};
+
+// ---- The compiled list ---------------------------------------------------
+
+// Term kinds; a compiled record carries the kind of the term it came from.
+enum TermKind : int {
+    tkVariable = 0,
+    tkNumber = 1,
+    tkNegation = 2,
+    tkAdd = 3,
+    tkSubtract = 4,
+    tkMultiply = 5,
+    tkDivide = 6,  // "/"
+    tkMod = 7,
+    tkDiv = 8,
+    tkIntPower = 9,
+    tkRealPower = 10,
+    tkSquare = 11,
+    tkCube = 12,
+    tkFourthPower = 13,
+    tkFunction1 = 14,
+    tkFunction2 = 15,
+};
+
+struct TExprOperation;
+// An evaluation routine reads its operand cells and writes its result cell.
+// It sets the record's error byte when the result is undefined (division by
+// zero, logarithm of a non-positive number, ...); other floating-point faults
+// throw tv::MathError with the platform's message.
+using TExprRoutine = void (*)(TExprOperation& op);
+
+// One operation of the compiled list.
+struct TExprOperation {
+    const long double* operand1 = nullptr;
+    const long double* operand2 = nullptr;  // null for one-operand kinds
+    long double* result = nullptr;
+    TExprOperation* next = nullptr;
+    TExprRoutine routine = nullptr;
+    int kind = tkVariable;
+    unsigned char error = 0;
+};
+
+// The records and the cells they own (constants and results). Variables'
+// cells belong to whoever registered them.
+struct TCompiledExpression {
+    std::vector<TExprOperation> records;   // in link order
+    std::unique_ptr<long double[]> cells;  // constants, then results
+    std::size_t cellCount = 0;
+};
+
+// ---- Name tables -----------------------------------------------------------
+
+// Sorted name -> object tables. Names are kept in upper case; lookups ignore
+// case.
+struct TExprNameTables {
+    std::map<std::string, long double*, std::less<>> variables;
+    std::map<std::string, TExprRoutine, std::less<>> functions1;
+    std::map<std::string, TExprRoutine, std::less<>> functions2;
+};
+
+// ---- The parser --------------------------------------------------------------
+
+class TCustomExprParser;
+// Receives a compile error instead of it being raised.
+using TExprParserExceptionEvent =
+    std::function<void(TCustomExprParser* Sender, const EMathParserError& E)>;
+
+class TCustomExprParser : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool CalcError READ CalcError)
+    Q_PROPERTY(QString Expression READ Expression WRITE setExpression)
+    Q_PROPERTY(bool FixedNumberFormat READ FixedNumberFormat WRITE setFixedNumberFormat)
+public:
+    explicit TCustomExprParser(QObject* owner = nullptr);
+    ~TCustomExprParser() override;
+
+    // Set by the last evaluation when an operation had no defined result; the
+    // value read with it is then meaningless.
+    bool CalcError() const { return FCalcError; }
+
+    // Evaluates the compiled list; 0 when there is none. Never allocates.
+    long double Value();
+
+    // Writing compiles the text (an empty text leaves the parser empty). On
+    // failure the list stays empty and the error goes to OnParserError when
+    // that is set, otherwise it is thrown.
+    QString Expression() const { return FExpression; }
+    void setExpression(const QString& text);
+
+    // true: numbers are read with "." as decimal point; false: with the
+    // decimal point of the user's locale (QLocale()). Applies to the next
+    // compilation.
+    bool FixedNumberFormat() const { return FFixedNumberFormat; }
+    void setFixedNumberFormat(bool fixed) { FFixedNumberFormat = fixed; }
+
+    TExprParserExceptionEvent OnParserError;
+
+    // True when the last compilation failed; cleared when one succeeds.
+    bool parseFailed() const { return FParseFailed; }
+
+    // Name registration. A variable name registered twice keeps its first
+    // cell; a function name registered twice in one table is an error.
+    void addVariable(const QString& name, long double* cell);
+    void addFunction1(const QString& name, TExprRoutine routine);
+    void addFunction2(const QString& name, TExprRoutine routine);
+    const TExprNameTables& nameTables() const { return FTables; }
+
+    // Diagnostics: the kinds of the compiled records in link order, and the
+    // compiled list written back as a fully bracketed text, e.g.
+    // "((A-B)-C)", "(-square(X))", "SIN((X*2))".
+    std::vector<int> compiledKinds() const;
+    QString compiledForm() const;
+
+private:
+    void clearCompiled();
+
+    TExprNameTables FTables;
+    QString FExpression;
+    std::unique_ptr<TCompiledExpression> FCompiled;
+    TExprOperation* FHead = nullptr;
+    TExprOperation* FLast = nullptr;
+    bool FCalcError = false;
+    bool FFixedNumberFormat = true;
+    bool FParseFailed = false;
+};
+
+// The parser with the built-in variables A, B, C, D, E, T, X, Y (all 0 at
+// first) and the built-in one- and two-argument functions.
+class TExprParser : public TCustomExprParser {
+    Q_OBJECT
+public:
+    explicit TExprParser(QObject* owner = nullptr);
+
+    long double A = 0;
+    long double B = 0;
+    long double C = 0;
+    long double D = 0;
+    long double E = 0;
+    long double T = 0;
+    long double X = 0;
+    long double Y = 0;
+};
+
+} // namespace tv

@@ -1,0 +1,15 @@
+#pragma once
+// The evaluation routines of the compiled operation list and the built-in
+// function tables.
+#include "grapher/ExprParser.h"
+
+namespace tv {
+
+// Routine for an operator kind; a bare variable or number gets one that does
+// nothing. Function kinds take their routine from the name tables.
+TExprRoutine operatorRoutine(int kind);
+
+// Fills the one- and two-argument tables with the built-in functions.
+void registerBuiltinFunctions(TCustomExprParser& parser);
+
+} // namespace tv
