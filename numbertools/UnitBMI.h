@@ -1,0 +1,38 @@
+#pragma once
+// Body Mass Index: rates a weight in pounds for a height in feet and
+// inches. Only the rating is shown, not the index.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tv {
+
+class TfrmBMICalc : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmBMICalc(QWidget* parent = nullptr);
+
+    QLabel* lblTitle;
+    QLabel* lblInstructions;
+    QLineEdit* lblWeight;
+    QLineEdit* lblHeightFeet;
+    QLineEdit* lblHeightInches;
+    QPushButton* btnCheckBMI;
+    QLabel* NAGLabel1;
+    QPushButton* btnExit;
+
+public slots:
+    void FormActivate();
+    void btnCheckBMIClick();
+    void btnExitClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool activated_ = false;
+};
+
+} // namespace tv

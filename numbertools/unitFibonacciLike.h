@@ -1,0 +1,40 @@
+#pragma once
+// Fibonacci-like numbers from two chosen starting numbers, with the
+// ratios of neighbours.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tv {
+
+class SequenceTableView;
+
+class TfrmFibonacciLike : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmFibonacciLike(QWidget* parent = nullptr);
+
+    QLabel* lblTitle;
+    QLineEdit* editFirst;
+    QLineEdit* editSecond;
+    QPushButton* NAGButton1;
+    SequenceTableView* ValueListEditor1; // the numbers
+    SequenceTableView* ValueListEditor2; // the ratios
+    QPushButton* btnExit;
+
+public slots:
+    void FormActivate();
+    void NAGButton1Click();
+    void btnExitClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fillTables();
+    bool activated_ = false;
+};
+
+} // namespace tv
