@@ -7,7 +7,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QTextDocumentFragment>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -154,8 +156,19 @@ RichDocument::RichDocument(QWidget* parent)
 
 RichDocument::~RichDocument()
 {
-    // The controls die with the viewport; the handler must outlive the layout's last call.
+    // The document outlives this part of the object: no more placing.
     building_ = true;
+    disconnect(document()->documentLayout(), nullptr, this, nullptr);
+}
+
+QMimeData* RichDocument::createMimeDataFromSelection() const
+{
+    // Copied text leaves out the places of controls and rules.
+    auto* data = new QMimeData;
+    QString text = textCursor().selection().toPlainText();
+    text.remove(QChar::ObjectReplacementCharacter);
+    data->setText(text);
+    return data;
 }
 
 void RichDocument::setStyleTable(StyleTable table) { styles_ = std::move(table); }
@@ -207,6 +220,13 @@ void RichDocument::addControl(QWidget* control, int paraMode, VAlign align)
         control->resize(control->sizeHint());
     control->setParent(viewport());
     control->hide(); // until it is placed, even while the view is shown
+    // The document's colour is the viewport's base colour; a control keeps
+    // its own (white entry fields and radio circles) unless it set one.
+    if (!control->palette().isBrushSet(QPalette::Active, QPalette::Base)) {
+        QPalette p = control->palette();
+        p.setBrush(QPalette::Base, QApplication::palette(control).brush(QPalette::Base));
+        control->setPalette(p);
+    }
     Item item;
     item.kind = ItemKind::Control;
     item.control = control;

@@ -75,7 +75,10 @@ void RichDocument::paintControlPicture(QWidget* control, QPainter& painter)
     }
     case ControlKind::Label: {
         const auto* label = static_cast<const QLabel*>(control);
-        painter.fillRect(r, pal.color(control->backgroundRole()));
+        // A label that does not fill its background shows the document's,
+        // which is not printed.
+        if (control->autoFillBackground())
+            painter.fillRect(r, pal.color(control->backgroundRole()));
         painter.setFont(fontFor96Dpi(control, painter));
         painter.setPen(pal.color(control->foregroundRole()));
         painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, label->text());

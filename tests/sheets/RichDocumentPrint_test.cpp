@@ -100,6 +100,8 @@ TEST_F(RichDocumentPrintTest, AnAnswerBoxPrintsWhatTheStudentTyped)
     EXPECT_TRUE(text.contains(QStringLiteral("Write three quarters:")));
     EXPECT_TRUE(text.contains(QStringLiteral("Prompt label")));
     EXPECT_TRUE(text.contains(QStringLiteral("Fractions")));
+    const QString info = run(QStringLiteral("pdfinfo"), {dir.filePath(QStringLiteral("sheet.pdf"))});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Vorlan's Test Print")))) << info.toStdString();
 }
 
 TEST_F(RichDocumentPrintTest, PagesHaveTwentyMillimetreMarginsAndNothingIsLostBetweenPages)

@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -176,6 +177,20 @@ TEST_F(RichDocumentTest, ControlsAreHiddenUntilLaidOutThenShownEvenIfStoredHidde
     EXPECT_TRUE(plain->isVisible());
     EXPECT_EQ(hidden->size(), QSize(30, 20)); // keeps its own size
     EXPECT_EQ(rv.controls(), (std::vector<QWidget*>{hidden, plain}));
+}
+
+TEST_F(RichDocumentTest, ControlsKeepTheirOwnFieldColourNotTheDocumentsOne)
+{
+    auto* plain = new QLineEdit;
+    auto* coloured = new QLineEdit;
+    QPalette p = coloured->palette();
+    p.setColor(QPalette::Base, QColor(0xFF, 0xFB, 0xF0));
+    coloured->setPalette(p);
+    rv.addControl(plain, 0, VA::Middle);
+    rv.addControl(coloured, 0, VA::Middle);
+    EXPECT_EQ(rv.viewport()->palette().color(QPalette::Base), rv.backgroundColor());
+    EXPECT_EQ(plain->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+    EXPECT_EQ(coloured->palette().color(QPalette::Base), QColor(0xFF, 0xFB, 0xF0));
 }
 
 TEST_F(RichDocumentTest, InlineControlStandsOnThePromptLineCentredOneOnALineOfItsOwn)
@@ -392,6 +407,18 @@ TEST_F(RichDocumentTest, DoubleClickSelectsAWordBetweenTheSheetDelimitersRightCl
     EXPECT_EQ(rv.document()->toPlainText(), QStringLiteral("Work out (x+y)/2 first.")) << "read-only";
     QTest::keyClicks(rv.viewport(), QStringLiteral("zz"));
     EXPECT_EQ(rv.document()->toPlainText(), QStringLiteral("Work out (x+y)/2 first."));
+}
+
+TEST_F(RichDocumentTest, CopiedTextLeavesOutThePlacesOfControls)
+{
+    rv.addText(QStringLiteral("1.  Pick"), 12, 2);
+    rv.addControl(box(10, 10), -1, VA::Middle);
+    rv.addText(QStringLiteral(" one"), 0, -1);
+    show();
+    rv.formatDocument();
+    rv.selectAll();
+    rv.copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1.  Pick one"));
 }
 
 TEST_F(RichDocumentTest, RulesSpanTheTextWidthInTheirColour)
