@@ -202,7 +202,9 @@ std::string toDecimal(Int128 value)
 {
     if (value >= 0)
         return toDecimal(static_cast<UInt128>(value));
-    return "-" + toDecimal(UInt128{0} - static_cast<UInt128>(value));
+    std::string digits = toDecimal(UInt128{0} - static_cast<UInt128>(value));
+    digits.insert(digits.begin(), '-');
+    return digits;
 }
 
 } // namespace tv
