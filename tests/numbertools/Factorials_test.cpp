@@ -42,17 +42,6 @@ TEST(LargeFactorial, SmallValuesAndTheirLengthLines)
     EXPECT_EQ(largeFactorial(0).lengthLine, QStringLiteral("0! is 1 digits long."));
 }
 
-TEST(LargeFactorial, AgreesWithTheTableUpTo20)
-{
-    for (const FactorialRow& row : factorialTable()) {
-        const LargeFactorial f = largeFactorial(row.n);
-        QString plain = f.digits;
-        plain.remove(QStringLiteral(", "));
-        EXPECT_EQ(plain, QString::number(row.value)) << row.n;
-        EXPECT_EQ(f.digitCount, plain.size());
-    }
-}
-
 TEST(LargeFactorial, NineHundredNinetyNine)
 {
     const LargeFactorial f = largeFactorial(999);

@@ -48,11 +48,9 @@ TEST_F(PrimeFactoringWindow, OpensAsDescribed)
 TEST_F(PrimeFactoringWindow, FactorsTheTypedNumber)
 {
     EXPECT_EQ(factor(QStringLiteral("360")), QStringLiteral("2, 2, 2, 3, 3, 5"));
-    EXPECT_EQ(factor(QStringLiteral("9999991")), QStringLiteral("9999991"));
     EXPECT_EQ(factor(QStringLiteral("1048576")), QStringList(20, QStringLiteral("2")).join(QStringLiteral(", ")));
     saveSnapshot(w, "PrimeFactoring-1048576");
     EXPECT_EQ(factor(QStringLiteral("1")), QString());
-    EXPECT_EQ(factor(QStringLiteral("0")), QString());
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
