@@ -11,7 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProgressBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -572,4 +575,65 @@ TEST(MessageWindowStyles, SixTextStylesAndTwoParagraphStyles)
     EXPECT_EQ(t.paragraphs[0].name, "Paragraph Style");
     EXPECT_EQ(t.paragraphs[1].name, "Centered");
     EXPECT_EQ(t.paragraphs[1].align, ParaStyle::Align::Centre);
+}
+
+// ---------------------------------------------------------------- in the document
+
+TEST_F(SheetTest, ChoicesStandUnderThePromptOrInlineOnItsLine)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    // Answer paragraphs: one button per line, all at the same indent.
+    for (int n = 2; n <= 4; ++n) {
+        EXPECT_EQ(sheet.rb(n)->x(), sheet.rb(1)->x()) << n;
+        EXPECT_GE(sheet.rb(n)->y(), sheet.rb(n - 1)->geometry().bottom()) << n;
+    }
+    EXPECT_GE(sheet.rb(1)->x(), 30); // the answer indent of 48 - 18 past the margin
+    EXPECT_LE(sheet.rb(1)->x(), 45);
+    // Inline choices share one line, right of the prompt's text.
+    AnswerButton* a = sheet.rb(13);
+    AnswerButton* b = sheet.rb(14);
+    EXPECT_EQ(a->geometry().center().y(), b->geometry().center().y());
+    EXPECT_GT(b->x(), a->geometry().right());
+    EXPECT_GT(a->x(), sheet.rb(1)->x() + 20);
+    EXPECT_GT(a->y(), sheet.rb(12)->geometry().bottom());
+    EXPECT_FALSE(a->isHidden());
+}
+
+TEST_F(SheetTest, EnterMovesOnWithoutJudgingAChoice)
+{
+    TrialSheet sheet(host);
+    showActive(sheet);
+    sheet.rb(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(sheet.rb(1), Qt::Key_Return);
+    EXPECT_TRUE(sheet.rb(2)->hasFocus());
+    EXPECT_EQ(sheet.numTried(), 0);
+    EXPECT_TRUE(sheet.isVisible()); // no default button pressed
+    // Enter in the answer box leaves it: the box is judged after the question.
+    boxes.queueAnswers({true});
+    sheet.box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(sheet.box, QStringLiteral("6"));
+    QTest::keyClick(sheet.box, Qt::Key_Return);
+    EXPECT_EQ(boxes.questions.size(), 1);
+    EXPECT_EQ(sheet.numCorrect(), 1);
+    EXPECT_TRUE(sheet.rb(13)->hasFocus());
+}
+
+TEST_F(SheetTest, PrintedSheetShowsTheTypedAnswer)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    TrialSheet sheet(host);
+    showActive(sheet);
+    sheet.box->setText(QStringLiteral("3/4"));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    sheet.RV->printSheetToPdf(sheettext::printJobTitle(), pdf);
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("3/4"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Type it:")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Part 1-Trial Sheet")));
 }
