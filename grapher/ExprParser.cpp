@@ -1,5 +1,8 @@
 #include "grapher/ExprParser.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QLocale>
 
 #include "grapher/ExprCompiler.h"
@@ -61,6 +64,60 @@ void TCustomExprParser::setExpression(const QString& text)
 }
 
 long double TCustomExprParser::Value()
+{
+    FCalcError = false;
+    if (!FHead)
+        return 0;
+    // The arithmetic kinds run inline. The result just computed stays in a
+    // register for the next record, which often reads it: reading an 80-bit
+    // cell straight after writing it costs more than the operation.
+    const long double* lastCell = nullptr;
+    long double last = 0;
+    auto read = [&](const long double* cell) { return cell == lastCell ? last : *cell; };
+    for (TExprOperation* op = FHead; op; op = op->next) {
+        long double r;
+        switch (op->kind) {
+        case tkNegation: r = -read(op->operand1); break;
+        case tkAdd: r = read(op->operand1) + read(op->operand2); break;
+        case tkSubtract: r = read(op->operand1) - read(op->operand2); break;
+        case tkMultiply: r = read(op->operand1) * read(op->operand2); break;
+        case tkSquare: {
+            const long double a = read(op->operand1);
+            r = a * a;
+            break;
+        }
+        case tkCube: {
+            const long double a = read(op->operand1);
+            r = a * a * a;
+            break;
+        }
+        case tkFourthPower: {
+            const long double a = read(op->operand1);
+            const long double q = a * a;
+            r = q * q;
+            break;
+        }
+        default:
+            op->error = 0;
+            op->routine(*op);
+            if (op->error) {
+                FCalcError = true;
+                return *FLast->result;
+            }
+            lastCell = op->result;
+            last = *lastCell;
+            continue;
+        }
+        if (!(std::fabs(r) <= std::numeric_limits<long double>::max())) [[unlikely]]
+            raiseFloatFault(r);
+        *op->result = r;
+        lastCell = op->result;
+        last = r;
+    }
+    return last;
+}
+
+long double TCustomExprParser::referenceValue()
 {
     FCalcError = false;
     if (!FHead)

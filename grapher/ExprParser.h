@@ -129,6 +129,9 @@ public:
 
     // Evaluates the compiled list; 0 when there is none. Never allocates.
     long double Value();
+    // The same by calling every record's routine in turn, with nothing run
+    // inline; Value() must agree with it exactly.
+    long double referenceValue();
 
     // Writing compiles the text (an empty text leaves the parser empty). On
     // failure the list stays empty and the error goes to OnParserError when

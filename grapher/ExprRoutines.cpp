@@ -28,17 +28,10 @@ constexpr long double kTwoTo64 = 18446744073709551616.0L;
 {
     throw MathError(QStringLiteral("Floating point division by zero"));
 }
-[[noreturn, gnu::noinline, gnu::cold]] void raiseFault(long double v)
-{
-    if (std::isnan(v))
-        raiseInvalid();
-    raiseOverflow();
-}
-
 inline void put(TExprOperation& op, long double v)
 {
     if (!std::isfinite(v)) [[unlikely]]
-        raiseFault(v);
+        raiseFloatFault(v);
     *op.result = v;
 }
 
@@ -310,6 +303,13 @@ void fnLogN(TExprOperation& op)
 }
 
 } // namespace
+
+void raiseFloatFault(long double v)
+{
+    if (std::isnan(v))
+        raiseInvalid();
+    raiseOverflow();
+}
 
 TExprRoutine operatorRoutine(int kind)
 {

@@ -9,6 +9,10 @@ namespace tv {
 // nothing. Function kinds take their routine from the name tables.
 TExprRoutine operatorRoutine(int kind);
 
+// A result that is not finite: "Invalid floating point operation" for NaN,
+// "Floating point overflow" for an infinity.
+[[noreturn, gnu::cold]] void raiseFloatFault(long double v);
+
 // Fills the one- and two-argument tables with the built-in functions.
 void registerBuiltinFunctions(TCustomExprParser& parser);
 

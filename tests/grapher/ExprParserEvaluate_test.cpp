@@ -319,3 +319,39 @@ TEST_F(Evaluate, EvaluationAllocatesNothing)
     EXPECT_FALSE(p.CalcError());
     EXPECT_TRUE(std::isfinite(sum));
 }
+
+// Value() runs the arithmetic kinds inline; it must give exactly what the
+// records' own routines give, errors and faults included.
+TEST_F(Evaluate, InlineEvaluationMatchesTheRoutines)
+{
+    const char* texts[] = {"x^4+x^3-3*x^2+x", "sin(0.5*x^2/2)*2", "-X^2*(X-1)/(X+2)",
+                           "X^3-X^4+SQR(X)*-2", "1/X+Y", "EXP(X*X*X)", "((X-1)^2)^(2)"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        for (int i = -400; i <= 400; ++i) {
+            p.setExpression(text);
+            p.X = i * 0.37L;
+            p.Y = i;
+            QString fast, slow;
+            long double a = 0, b = 0;
+            bool errorA = false, errorB = false;
+            try {
+                a = p.Value();
+                errorA = p.CalcError();
+            } catch (const MathError& e) {
+                fast = e.message();
+            }
+            try {
+                b = p.referenceValue();
+                errorB = p.CalcError();
+            } catch (const MathError& e) {
+                slow = e.message();
+            }
+            ASSERT_EQ(fast, slow) << i;
+            ASSERT_EQ(errorA, errorB) << i;
+            if (!errorA && fast.isEmpty()) {
+                ASSERT_EQ(a, b) << i;
+            }
+        }
+    }
+}
