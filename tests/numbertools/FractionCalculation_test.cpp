@@ -64,26 +64,6 @@ std::optional<QString> slowAnswer(const MixedNumber& x, const MixedNumber& y, Op
 
 } // namespace
 
-TEST(FractionOperands, ReadsTheThreeForms)
-{
-    const MixedNumber mixed = parseMixedNumber(QStringLiteral("1 2/3"));
-    EXPECT_EQ(mixed.whole, 1);
-    EXPECT_EQ(mixed.numerator, 2);
-    EXPECT_EQ(mixed.denominator, 3);
-    const MixedNumber whole = parseMixedNumber(QStringLiteral("5"));
-    EXPECT_EQ(whole.whole, 5);
-    EXPECT_EQ(whole.numerator, 0);
-    EXPECT_EQ(whole.denominator, 1);
-    const MixedNumber common = parseMixedNumber(QStringLiteral("3/4"));
-    EXPECT_EQ(common.whole, 0);
-    EXPECT_EQ(common.numerator, 3);
-    EXPECT_EQ(common.denominator, 4);
-    const MixedNumber empty = parseMixedNumber(QString());
-    EXPECT_EQ(empty.whole, 0);
-    EXPECT_EQ(empty.numerator, 0);
-    EXPECT_EQ(empty.denominator, 1);
-}
-
 TEST(FractionOperands, RefusesOtherTextsWithTheOffendingPiece)
 {
     EXPECT_EQ(failure("1 2", "0", Op::Add), QStringLiteral("'2 0' is not a valid integer value"));
