@@ -97,34 +97,19 @@ TEST_F(SheetTest, BaseCreateStepFillsStatusAndPlacesTheControls)
     EXPECT_EQ(sheet.parentWidget(), &host.owner);
     EXPECT_EQ(titlePrefix, "Skills Review-");
     EXPECT_EQ(sheetTitle, defaultSheetTitle());
-    EXPECT_EQ(sheet.statusText(0), "Welcome to Tallyvale!");
-    EXPECT_EQ(sheet.statusText(1), "Ana Lopez");
-    EXPECT_EQ(sheet.statusText(2), "Grade 0");
-    EXPECT_EQ(sheet.statusText(3), "Answered 0");
+    const QStringList panels = {"Welcome to Tallyvale!", "Ana Lopez", "Grade 0", "Answered 0"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(sheet.statusText(i), panels[i]);
     EXPECT_EQ(sheet.progressCaption(), "0%");
-    EXPECT_EQ(sheet.studentProgress->value(), 0);
     EXPECT_EQ(sheet.progressColor(), (ProgressColour{0x78, 0x3C, 0x1E}));
-    EXPECT_EQ(sheet.numCorrect() + sheet.numWrong() + sheet.numTried() + sheet.percentGrade(), 0);
-    EXPECT_TRUE(sheet.imgCorrect->isHidden());
-    EXPECT_TRUE(sheet.imgWrong->isHidden());
+    EXPECT_TRUE(sheet.imgCorrect->isHidden() && sheet.imgWrong->isHidden());
     EXPECT_FALSE(sheet.timerMaster->isActive());
-    EXPECT_EQ(sheet.timerMaster->interval(), 3000);
     EXPECT_EQ(sheet.RV->geometry(), QRect(5, 95, 600, 295));
-    EXPECT_EQ(sheet.studentProgress->geometry().topLeft(), QPoint(104, 66));
-    EXPECT_EQ(sheet.studentProgress->width(), 417);
-    EXPECT_EQ(sheet.NAGButton1->pos(), QPoint(264, 38));
-    EXPECT_EQ(sheet.NAGButton1->text(), "Exit");
     EXPECT_EQ(sheet.Image2->geometry(), QRect(80, 64, 25, 25));
-    EXPECT_EQ(sheet.lblFormTitle->size(), QSize(612, 34));
-    EXPECT_EQ(sheet.Image1->size(), QSize(71, 89));
-    EXPECT_EQ(sheet.imgCorrect->pos(), QPoint(534, 6));
-    EXPECT_EQ(sheet.imgWrong->pos(), QPoint(535, 6));
     EXPECT_EQ(sheet.minimumSize(), sheet.maximumSize()); // not resizable
-    EXPECT_TRUE(sheet.StatusBar->geometry().bottom() == sheet.height() - 1);
-    EXPECT_GE(sheet.StatusBar->geometry().top(), sheet.RV->geometry().bottom());
+    EXPECT_GE(sheet.StatusBar->y(), sheet.RV->geometry().bottom());
     EXPECT_TRUE(sheet.dataFilePath().endsWith("studentDataFile.Txt"));
     EXPECT_TRUE(sheet.gradeFilePath().endsWith("studentGradeFile.txt"));
-    EXPECT_EQ(sheet.studentID(), "1234");
 }
 
 TEST_F(SheetTest, BasePicturesLoadFromResources)
@@ -138,98 +123,51 @@ TEST_F(SheetTest, BasePicturesLoadFromResources)
 
 TEST_F(SheetTest, TitleConventionsSetLabelCaptionHeadingAndSheetTitle)
 {
-    host.tabCaption = QStringLiteral("Part 1");
     TfrmTestMaster a(host);
     a.setTabPrefixTitle(QStringLiteral("Order (A)"));
-    EXPECT_EQ(a.lblFormTitle->text(), "Part 1-Order (A)");
     EXPECT_EQ(sheetTitle, "Part 1-Order (A)");
     EXPECT_TRUE(a.windowTitle().startsWith("Tallyvale, Part 1-Order (A)"));
     EXPECT_EQ(a.lblFormTitle->font().pointSize(), 18);
     EXPECT_EQ(a.RV->itemText(0), "Part 1-Order (A)");
     EXPECT_EQ(a.RV->itemStyle(0), 1);
-    EXPECT_EQ(a.RV->itemParaMode(0), 1);
 
     TfrmTestMaster b(host);
-    const QFont before = b.lblFormTitle->font();
     b.setSkillsReviewTitle(QStringLiteral("Shopping"));
     EXPECT_EQ(sheetTitle, "Shopping");
     EXPECT_TRUE(b.windowTitle().startsWith("Tallyvale Skills Review, Shopping"));
     EXPECT_EQ(b.RV->itemText(0), "Skills Review - Shopping");
-    EXPECT_EQ(b.lblFormTitle->font(), before);
 
     TfrmTestMaster c(host);
     c.setWindowTitle(QStringLiteral("stored caption"));
     c.setInvestigationTitle(QStringLiteral("Bits I1"), QStringLiteral("Investigation 1"));
     EXPECT_EQ(sheetTitle, "Bits I1");
     EXPECT_EQ(c.windowTitle(), "stored caption");
-    EXPECT_EQ(c.RV->itemStyle(0), 2);
 }
 
 TEST_F(SheetTest, BuildersMakeHintsFontsAndAppendInTheirModes)
 {
     TrialSheet sheet(host);
-    AnswerButton* b = sheet.rb(6);
-    ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->hint(), "20");
     EXPECT_EQ(sheet.rb(5)->hint(), "21");
-    EXPECT_TRUE(b->toolTip().isEmpty()); // the hint does not give the answer away
-    EXPECT_TRUE(b->font().bold());
-    EXPECT_EQ(b->font().pointSize(), 8);
-    EXPECT_EQ(sheet.getQuestionNumber(b), 2);
-    EXPECT_FALSE(sheet.getQuestionStatus(b));
-    EXPECT_TRUE(sheet.getQuestionStatus(sheet.rb(5)));
-    EXPECT_EQ(sheet.answerButtons().size(), 14u);
-
-    EXPECT_EQ(sheet.box->hint(), "6");
-    EXPECT_TRUE(sheet.box->text().isEmpty());
+    EXPECT_EQ(sheet.rb(6)->hint(), "20");
+    EXPECT_TRUE(sheet.rb(6)->toolTip().isEmpty()); // hovering does not give the answer away
+    EXPECT_TRUE(sheet.rb(6)->font().bold());
     EXPECT_EQ(sheet.box->width(), 17);
-    EXPECT_TRUE(sheet.box->font().bold());
-    EXPECT_EQ(sheet.box->font().pointSize(), 8);
     EXPECT_EQ(sheet.box->palette().color(QPalette::Base), QColor(0xFF, 0xFB, 0xF0));
-    EXPECT_EQ(sheet.box->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
-
-    // Item kinds and modes: rule, prompt, 4 buttons in mode 3 ...
     const RichDocument& rv = *sheet.RV;
-    EXPECT_EQ(rv.itemKind(1), RichDocument::ItemKind::Rule);
-    EXPECT_EQ(rv.itemKind(3), RichDocument::ItemKind::Control);
-    EXPECT_EQ(rv.itemParaMode(3), 3);
-    // ... the label, its one-blank run in style 0 continuing the line, the box.
-    int labelItem = -1;
+    EXPECT_EQ(rv.itemParaMode(3), 3); // a choice: a new answer paragraph
+    // The label, its one-blank run continuing the line, then the box.
+    int label = -1;
     for (int i = 0; i < rv.itemCount(); ++i)
-        if (qobject_cast<QLabel*>(rv.itemControl(i)) && rv.itemKind(i) == RichDocument::ItemKind::Control)
-            labelItem = i;
-    ASSERT_GE(labelItem, 0);
-    auto* label = qobject_cast<QLabel*>(rv.itemControl(labelItem));
-    EXPECT_EQ(label->text(), "Type it:");
-    EXPECT_TRUE(label->font().bold());
-    EXPECT_EQ(label->font().pointSize(), 12);
-    EXPECT_EQ(rv.itemParaMode(labelItem), 2);
-    EXPECT_EQ(rv.itemText(labelItem + 1), " ");
-    EXPECT_EQ(rv.itemStyle(labelItem + 1), 0);
-    EXPECT_EQ(rv.itemParaMode(labelItem + 1), kContinueParagraph);
-    EXPECT_EQ(rv.itemControl(labelItem + 2), sheet.box);
-    EXPECT_EQ(rv.itemParaMode(labelItem + 2), kContinueParagraph);
-    // Inline choices continue the prompt's line.
-    EXPECT_EQ(rv.itemParaMode(rv.itemCount() - 1), kContinueParagraph);
-    EXPECT_EQ(rv.itemControl(rv.itemCount() - 1), sheet.rb(14));
-
+        if (qobject_cast<QLabel*>(rv.itemControl(i)))
+            label = i;
+    ASSERT_GE(label, 0);
+    EXPECT_EQ(rv.itemParaMode(label), 2);
+    EXPECT_EQ(rv.itemText(label + 1), " ");
+    EXPECT_EQ(rv.itemParaMode(label + 1), kContinueParagraph);
+    EXPECT_EQ(rv.itemControl(label + 2), sheet.box);
+    EXPECT_EQ(rv.itemParaMode(rv.itemCount() - 1), kContinueParagraph); // inline choice
     AnswerButton* plain = sheet.addNewRadioButton(QStringLiteral("RBx"), QStringLiteral(" "), 9, 0, 0);
     EXPECT_FALSE(plain->font().bold());
-    EXPECT_EQ(rv.itemParaMode(rv.itemCount() - 1), 3);
-}
-
-TEST_F(SheetTest, RulesComeInSixForms)
-{
-    TfrmTestMaster sheet(host);
-    sheet.doThinBlueLine();
-    sheet.doThickBlueline();
-    sheet.doThinRedline();
-    sheet.doThickRedLine();
-    sheet.doThinBlackLine();
-    sheet.doThickBlackLine();
-    ASSERT_EQ(sheet.RV->itemCount(), 6);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(sheet.RV->itemKind(i), RichDocument::ItemKind::Rule);
 }
 
 TEST_F(SheetTest, FirstRightAnswerWritesTheFourTexts)
@@ -242,14 +180,11 @@ TEST_F(SheetTest, FirstRightAnswerWritesTheFourTexts)
     EXPECT_EQ(sheet.studentProgress->text(), "100% - 1 of 1 Correct");
     EXPECT_EQ(sheet.statusText(3), "Answered 1");
     EXPECT_EQ(sheet.statusText(0), "Question 1 is Correct.");
-    EXPECT_EQ(sheet.progressColor(), (ProgressColour{0xDC, 0xA0, 0x1E}));
     EXPECT_FALSE(sheet.imgCorrect->isHidden());
     EXPECT_TRUE(sheet.imgWrong->isHidden());
     EXPECT_TRUE(sheet.timerMaster->isActive());
-    for (int n = 1; n <= 4; ++n)
-        EXPECT_FALSE(sheet.rb(n)->isEnabled()) << n;
-    for (int n = 5; n <= 12; ++n)
-        EXPECT_TRUE(sheet.rb(n)->isEnabled()) << n;
+    for (int n = 1; n <= 8; ++n)
+        EXPECT_EQ(sheet.rb(n)->isEnabled(), n > 4) << n; // only question 1 is locked
 }
 
 TEST_F(SheetTest, TwoRightOfThreeGrades66AndEachAnswerClearsTheLastDot)
@@ -257,37 +192,25 @@ TEST_F(SheetTest, TwoRightOfThreeGrades66AndEachAnswerClearsTheLastDot)
     TrialSheet sheet(host);
     showActive(sheet);
     click(sheet.rb(2)); // q1 right
-    EXPECT_TRUE(sheet.rb(2)->isChecked());
     click(sheet.rb(7)); // q2 wrong (A is right)
     EXPECT_EQ(sheet.statusText(0), "Question 2 is wrong.");
     EXPECT_FALSE(sheet.rb(2)->isChecked());
     EXPECT_TRUE(sheet.rb(7)->isChecked());
-    EXPECT_FALSE(sheet.rb(1)->isEnabled());
-    EXPECT_FALSE(sheet.imgWrong->isHidden());
+    click(sheet.rb(1)); // answered: a click does nothing
+    EXPECT_FALSE(sheet.rb(1)->isChecked());
     click(sheet.rb(12)); // q3 right
-    EXPECT_EQ(sheet.numCorrect(), 2);
     EXPECT_EQ(sheet.numWrong(), 1);
     EXPECT_EQ(sheet.numTried(), 3);
-    EXPECT_EQ(sheet.percentGrade(), 66);
     EXPECT_EQ(sheet.statusText(2), "Grade 66");
     EXPECT_EQ(sheet.progressCaption(), "66% - 2 of 3 Correct");
     EXPECT_EQ(sheet.studentProgress->value(), 66);
-    EXPECT_EQ(sheet.progressColor(), (ProgressColour{186, 126, 30}));
     EXPECT_EQ(sheet.studentProgress->palette().color(QPalette::Highlight), QColor(186, 126, 30));
     EXPECT_EQ(sheet.getClickedButton(), sheet.rb(12));
-}
-
-TEST_F(SheetTest, AnsweredQuestionIgnoresFurtherClicks)
-{
-    TrialSheet sheet(host);
-    showActive(sheet);
-    click(sheet.rb(1));
-    click(sheet.rb(2));
-    click(sheet.rb(1));
-    EXPECT_EQ(sheet.numTried(), 1);
-    EXPECT_EQ(sheet.numWrong(), 1);
-    EXPECT_TRUE(sheet.rb(1)->isChecked());
-    EXPECT_EQ(sheet.statusText(0), "Question 1 is wrong.");
+    sheet.close();
+    const QStringList data = fileLines(sheet.dataFilePath());
+    ASSERT_EQ(data.size(), 3);
+    EXPECT_TRUE(data[1].endsWith(" Grade-66"));
+    EXPECT_EQ(data[2], "     2 of 3 Correct.");
 }
 
 TEST_F(SheetTest, SpaceMovesTheDotOnlyAClickJudges)
@@ -307,17 +230,6 @@ TEST_F(SheetTest, SpaceMovesTheDotOnlyAClickJudges)
     // A right-button click does not.
     QTest::mouseClick(sheet.rb(5), Qt::RightButton, {}, QPoint(8, sheet.rb(5)->height() / 2));
     EXPECT_EQ(sheet.numTried(), 1);
-}
-
-TEST_F(SheetTest, KillCurrentQuestionDisablesOnlyThatQuestion)
-{
-    TrialSheet sheet(host);
-    sheet.KillCurrentQuestion(sheet.rb(13)); // an inline choice of question 4
-    EXPECT_FALSE(sheet.rb(13)->isEnabled());
-    EXPECT_FALSE(sheet.rb(14)->isEnabled());
-    for (int n = 1; n <= 12; ++n)
-        EXPECT_TRUE(sheet.rb(n)->isEnabled()) << n;
-    EXPECT_EQ(sheet.getClickedButton(), nullptr);
 }
 
 TEST_F(SheetTest, PictureTimerIsNotRestartedAndHidesBoth)
@@ -343,44 +255,23 @@ TEST_F(SheetTest, PictureTimerIsNotRestartedAndHidesBoth)
 
 TEST_F(SheetTest, TypedAnswerIsComparedExactly)
 {
-    {
+    for (const char* typed : {"6 ", "six", "6"}) {
         TrialSheet sheet(host);
         showActive(sheet);
         boxes.queueAnswers({true});
-        sheet.box->setText(QStringLiteral("6 "));
-        sheet.ExitEditBoxExit(sheet.box);
-        EXPECT_EQ(boxes.questions, QStringList{"Are You Sure?"});
-        EXPECT_EQ(sheet.numWrong(), 1);
-        EXPECT_EQ(sheet.numTried(), 1);
-        EXPECT_FALSE(sheet.box->isEnabled());
-        EXPECT_EQ(sheet.box->text(), "6 ");
-        EXPECT_FALSE(sheet.imgWrong->isHidden());
-        EXPECT_EQ(sheet.progressCaption(), "0% - 0 of 1 Correct");
-        EXPECT_EQ(sheet.statusText(3), "Answered 1");
-        // No status message for a typed answer.
-        EXPECT_EQ(sheet.statusText(0), "Welcome to Tallyvale!");
-        // A disabled box asks nothing more.
-        sheet.ExitEditBoxExit(sheet.box);
-        EXPECT_EQ(boxes.questions.size(), 1);
-    }
-    for (const char* typed : {"six", "06", " 6"}) {
-        TrialSheet sheet(host);
-        boxes.queueAnswers({true});
-        showActive(sheet);
         sheet.box->setText(QString::fromLatin1(typed));
         sheet.ExitEditBoxExit(sheet.box);
-        EXPECT_EQ(sheet.numWrong(), 1) << typed;
+        const bool right = QLatin1String(typed) == QLatin1String("6");
+        EXPECT_EQ(sheet.numCorrect(), right ? 1 : 0) << typed;
+        EXPECT_EQ(sheet.numTried(), 1);
+        EXPECT_FALSE(sheet.box->isEnabled());
+        EXPECT_EQ(sheet.box->text(), QString::fromLatin1(typed)); // the text stays
+        EXPECT_FALSE((right ? sheet.imgCorrect : sheet.imgWrong)->isHidden());
+        EXPECT_EQ(sheet.progressCaption(), right ? "100% - 1 of 1 Correct" : "0% - 0 of 1 Correct");
+        EXPECT_EQ(sheet.statusText(0), "Welcome to Tallyvale!"); // no message
+        sheet.ExitEditBoxExit(sheet.box); // answered: asks nothing more
     }
-    TrialSheet sheet(host);
-    showActive(sheet);
-    boxes.queueAnswers({true});
-    sheet.box->setText(QStringLiteral("6"));
-    sheet.ExitEditBoxExit(sheet.box);
-    EXPECT_EQ(sheet.numCorrect(), 1);
-    EXPECT_EQ(sheet.percentGrade(), 100);
-    EXPECT_EQ(sheet.statusText(2), "Grade 100");
-    EXPECT_FALSE(sheet.imgCorrect->isHidden());
-    EXPECT_TRUE(sheet.timerMaster->isActive());
+    EXPECT_EQ(boxes.questions, QStringList(3, "Are You Sure?"));
 }
 
 TEST_F(SheetTest, AnsweringNoKeepsTheBoxOpenAndAsksAgain)
@@ -469,23 +360,6 @@ TEST_F(SheetTest, ClosingWithoutAnswersWritesGradeZero)
                            "        0 of 0 Correct."}));
 }
 
-TEST_F(SheetTest, ClosingAfterAnswersWritesTheScore)
-{
-    TrialSheet sheet(host);
-    showActive(sheet);
-    click(sheet.rb(2));
-    click(sheet.rb(7));
-    click(sheet.rb(12));
-    sheet.close();
-    const QStringList data = fileLines(sheet.dataFilePath());
-    ASSERT_EQ(data.size(), 3);
-    EXPECT_TRUE(data[1].endsWith(" Grade-66"));
-    EXPECT_EQ(data[2], "     2 of 3 Correct.");
-    const QStringList grade = fileLines(sheet.gradeFilePath());
-    ASSERT_EQ(grade.size(), 2);
-    EXPECT_TRUE(grade[0].startsWith("1234 Ana Lopez Grade- 66 (Part 1-Trial Sheet) "));
-}
-
 TEST_F(SheetTest, NoRecordIdWritesNothingButScores)
 {
     host.who.studentID = QStringLiteral("99");
@@ -537,44 +411,20 @@ TEST_F(SheetTest, MessageWindowIsReplacedAndLaidOut)
     ASSERT_TRUE(first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(first->isModal());
-    EXPECT_EQ(first->parentWidget(), &sheet);
     TfrmMessageWindow* second = sheet.DisplayTestMessageWindow();
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(sheet.messageWindow(), second);
+    EXPECT_EQ(second->parentWidget(), &sheet);
     EXPECT_TRUE(second->RVMessage->isFormatted());
-    EXPECT_EQ(second->RVMessage->itemCount(), 0);
     EXPECT_EQ(second->windowTitle(), "frmMessageWindow");
-    EXPECT_EQ(second->size(), QSize(451, 281));
     EXPECT_EQ(second->RVMessage->geometry(), QRect(0, 64, 451, 217));
-    EXPECT_EQ(second->RVMessage->backgroundColor(), QColor(0xFE, 0xEB, 0xC7));
-    EXPECT_EQ(second->btnOK->pos(), QPoint(192, 32));
-    EXPECT_EQ(second->lblTitle->text(), "Message Window");
+    const StyleTable& t = second->RVMessage->styleTable();
+    ASSERT_EQ(t.text.size(), 6u);
+    EXPECT_EQ(t.paragraphs.size(), 2u);
+    EXPECT_TRUE(t.text[4].link && t.text[5].link && !t.text[3].link);
+    EXPECT_EQ(t.text[4].color, QColor(0, 0x80, 0));
     click(second->btnOK);
     EXPECT_FALSE(second->isVisible());
-}
-
-TEST(MessageWindowStyles, SixTextStylesAndTwoParagraphStyles)
-{
-    const StyleTable t = TfrmMessageWindow::messageStyles();
-    ASSERT_EQ(t.text.size(), 6u);
-    ASSERT_EQ(t.paragraphs.size(), 2u);
-    const char* names[] = {"Normal text", "Heading", "Subheading", "Keywords", "Jump 1", "Jump 2"};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(t.text[i].name, names[i]);
-        EXPECT_EQ(t.text[i].sizePt, 10);
-        EXPECT_EQ(t.text[i].fontName, "Arial");
-        EXPECT_EQ(t.text[i].link, i >= 4);
-    }
-    EXPECT_TRUE(t.text[1].bold);
-    EXPECT_EQ(t.text[1].color, QColor(0, 0, 0xFF));
-    EXPECT_EQ(t.text[2].color, QColor(0, 0, 0x80));
-    EXPECT_TRUE(t.text[3].italic);
-    EXPECT_EQ(t.text[3].color, QColor(0x80, 0, 0));
-    EXPECT_TRUE(t.text[4].underline);
-    EXPECT_EQ(t.text[5].color, QColor(0, 0x80, 0));
-    EXPECT_EQ(t.paragraphs[0].name, "Paragraph Style");
-    EXPECT_EQ(t.paragraphs[1].name, "Centered");
-    EXPECT_EQ(t.paragraphs[1].align, ParaStyle::Align::Centre);
 }
 
 // ---------------------------------------------------------------- in the document
