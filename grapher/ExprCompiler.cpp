@@ -9,8 +9,6 @@
 #include <string>
 #include <unordered_map>
 
-#include <QHashFunctions>
-
 #include "grapher/ExprRoutines.h"
 
 namespace tv {
@@ -70,8 +68,6 @@ bool isTwoOperandKind(int kind)
     return (kind >= tkAdd && kind <= tkFourthPower) || kind == tkFunction2;
 }
 
-bool balanced(QStringView s) { return s.count(u'(') == s.count(u')'); }
-
 // Names are letters, digits and "_"; anything else cannot be in a table.
 bool mayBeName(QStringView s)
 {
@@ -114,9 +110,6 @@ struct Classified {
     QStringView lastRight;
 };
 
-struct ViewHash {
-    std::size_t operator()(QStringView v) const noexcept { return qHash(v); }
-};
 
 // Compile-time term node.
 struct TermRecord {
@@ -139,12 +132,29 @@ struct TermRecord {
 
 class Compiler {
 public:
-    Compiler(const TExprNameTables& tables, QStringView decimalPoint, bool rememberPieces)
-        : m_tables(tables), m_decimalPoint(decimalPoint), m_remember(rememberPieces)
+    // Every piece asked about is a part of text, so bracket counts and the
+    // hash of a piece come from running totals over text. Equal pieces at
+    // different places share one entry (long chains repeat the same pieces).
+    Compiler(QStringView text, const TExprNameTables& tables, QStringView decimalPoint,
+             bool rememberPieces)
+        : m_text(text), m_tables(tables), m_decimalPoint(decimalPoint),
+          m_remember(rememberPieces), m_memo(64, PieceHash{this})
     {
+        const std::size_t n = std::size_t(text.size());
+        m_depth.reserve(n + 1);
+        m_prefixHash.reserve(n + 1);
+        m_power.reserve(n + 1);
+        m_depth.push_back(0);
+        m_prefixHash.push_back(0);
+        m_power.push_back(1);
+        for (QChar ch : text) {
+            m_depth.push_back(m_depth.back() + (ch == u'(' ? 1 : ch == u')' ? -1 : 0));
+            m_prefixHash.push_back(addMod(mulMod(m_prefixHash.back(), kHashBase), ch.unicode()));
+            m_power.push_back(mulMod(m_power.back(), kHashBase));
+        }
     }
 
-    std::unique_ptr<TCompiledExpression> compile(QStringView text);
+    std::unique_ptr<TCompiledExpression> compile();
 
 private:
     const Classified& classify(QStringView t);
@@ -163,10 +173,49 @@ private:
     }
     std::unique_ptr<TermRecord> build(QStringView text, int level, int side, TermRecord* parent);
 
+    QStringView m_text;
     const TExprNameTables& m_tables;
     QStringView m_decimalPoint;
     bool m_remember;
-    std::unordered_map<QStringView, Classified, ViewHash> m_memo;
+    static constexpr std::uint64_t kHashModulus = (std::uint64_t{1} << 61) - 1;
+    static constexpr std::uint64_t kHashBase = 1000003;
+    static std::uint64_t mulMod(std::uint64_t a, std::uint64_t b)
+    {
+        const unsigned __int128 p = static_cast<unsigned __int128>(a) * b;
+        std::uint64_t r = std::uint64_t(p & kHashModulus) + std::uint64_t(p >> 61);
+        return r >= kHashModulus ? r - kHashModulus : r;
+    }
+    static std::uint64_t addMod(std::uint64_t a, std::uint64_t b)
+    {
+        const std::uint64_t r = a + b;
+        return r >= kHashModulus ? r - kHashModulus : r;
+    }
+    std::uint64_t hashOf(QStringView piece) const
+    {
+        const std::size_t begin = std::size_t(piece.data() - m_text.data());
+        const std::size_t end = begin + std::size_t(piece.size());
+        const std::uint64_t shifted =
+            mulMod(m_prefixHash[begin], m_power[std::size_t(piece.size())]);
+        return addMod(m_prefixHash[end], kHashModulus - shifted);
+    }
+    // Not noexcept, so the table keeps each hash and compares the texts of
+    // two pieces only when their hashes agree.
+    struct PieceHash {
+        const Compiler* compiler;
+        std::size_t operator()(QStringView piece) const { return compiler->hashOf(piece); }
+    };
+    // Counts of "(" and ")" are equal in the piece. Only the difference of
+    // the counts matters, which the running depth gives.
+    bool balanced(QStringView piece) const
+    {
+        const std::size_t begin = std::size_t(piece.data() - m_text.data());
+        return m_depth[begin] == m_depth[begin + std::size_t(piece.size())];
+    }
+
+    std::vector<qsizetype> m_depth;  // "(" minus ")" before each position
+    std::vector<std::uint64_t> m_prefixHash;
+    std::vector<std::uint64_t> m_power;
+    std::unordered_map<QStringView, Classified, PieceHash> m_memo;
     std::deque<Classified> m_unremembered;
     std::array<int, kMaxLevel + 1> m_perLevel{};
     std::array<std::vector<TermRecord*>, kMaxLevel + 1> m_operations;
@@ -352,9 +401,9 @@ std::unique_ptr<TermRecord> Compiler::build(QStringView text, int level, int sid
     return term;
 }
 
-std::unique_ptr<TCompiledExpression> Compiler::compile(QStringView text)
+std::unique_ptr<TCompiledExpression> Compiler::compile()
 {
-    const std::unique_ptr<TermRecord> root = build(stripBrackets(text), 0, 1, nullptr);
+    const std::unique_ptr<TermRecord> root = build(stripBrackets(m_text), 0, 1, nullptr);
 
     std::size_t operationCount = 0;
     for (const auto& level : m_operations)
@@ -481,10 +530,10 @@ std::unique_ptr<TCompiledExpression> compileExpression(const QString& text,
     s = s.sliced(begin, end - begin);
     if (s.contains(u' '))
         throw EExpressionHasBlanks();
-    if (!balanced(s))
+    if (s.count(u'(') != s.count(u')'))
         throw EMissMatchingBracket();
-    Compiler compiler(tables, decimalPoint, rememberPieces);
-    return compiler.compile(s);
+    Compiler compiler(s, tables, decimalPoint, rememberPieces);
+    return compiler.compile();
 }
 
 QString describeCompiled(const TCompiledExpression& compiled, const TExprNameTables& tables)
