@@ -113,7 +113,8 @@ public:
     ClickArea* Image2 = nullptr;
 
     // --- title conventions of the sheets' create steps. Each sets the title
-    // label, sheetTitle := the label's text, the caption and the heading.
+    // label, sheetTitle := the label's text, the caption and the heading
+    // (appended to the document, so call it before the content).
     // Tab prefix: label titlePrefix + title at `pointSize` (0 keeps the font).
     void setTabPrefixTitle(const QString& title, int pointSize = 18);
     // Skills review: the title alone, the font unchanged.
