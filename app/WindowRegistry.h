@@ -2,6 +2,8 @@
 // Activity windows are made by class name. Each folder's library adds its
 // windows through one registration function called at start-up, so the main
 // window's catalogue never names a window type.
+#include "app/ActivityHost.h"
+
 #include <functional>
 #include <map>
 
@@ -13,8 +15,6 @@ class QWidget;
 
 namespace tv {
 
-class ActivityHost;
-
 class WindowRegistry {
 public:
     // Makes a fresh activity window owned by host.ownerWindow().
@@ -25,6 +25,18 @@ public:
     static WindowRegistry& instance();
 
     void add(const QString& className, Factory factory);
+    // A window made as `new Window(owner)`.
+    template <class Window>
+    void addOwned(const QString& className)
+    {
+        add(className, [](ActivityHost& host) -> QDialog* { return new Window(host.ownerWindow()); });
+    }
+    // A window made as `new Window(host)`, which asks the host for more.
+    template <class Window>
+    void addHosted(const QString& className)
+    {
+        add(className, [](ActivityHost& host) -> QDialog* { return new Window(host); });
+    }
     bool contains(const QString& className) const;
     // nullptr when no window of that class is built.
     QDialog* create(const QString& className, ActivityHost& host) const;

@@ -89,8 +89,7 @@ void TfrmStudentDataEntry::paintEvent(QPaintEvent*)
 void TfrmStudentDataEntry::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     FormActivate();
 }
 

@@ -156,8 +156,7 @@ void TfrmTallyvale::FormCreate()
 
     adjustSize();
     setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void TfrmTallyvale::buildMenus()

@@ -1,4 +1,3 @@
-#include "app/ActivityHost.h"
 #include "app/WindowRegistry.h"
 #include "numbertools/UnitReferenceDiophantine.h"
 #include "numbertools/unitReferenceDayofWeek.h"
@@ -9,23 +8,14 @@
 
 namespace tv {
 
-namespace {
-template <typename Window>
-void addWindow(WindowRegistry& registry, const char* className)
-{
-    registry.add(QString::fromLatin1(className),
-                 [](ActivityHost& host) -> QDialog* { return new Window(host.ownerWindow()); });
-}
-} // namespace
-
 void registerCalculatorWindows(WindowRegistry& registry)
 {
-    addWindow<TfrmReferencePrimeFactoring>(registry, "TfrmReferencePrimeFactoring");
-    addWindow<TfrmReferenceFindAllFactors>(registry, "TfrmReferenceFindAllFactors");
-    addWindow<TfrmReferenceDayOfWeek>(registry, "TfrmReferenceDayOfWeek");
-    addWindow<TfrmReferenceFindFactorials>(registry, "TfrmReferenceFindFactorials");
-    addWindow<TfrmReferenceLargeFactorials>(registry, "TfrmReferenceLargeFactorials");
-    addWindow<TfrmReferenceDiophantine>(registry, "TfrmReferenceDiophantine");
+    registry.addOwned<TfrmReferencePrimeFactoring>(QStringLiteral("TfrmReferencePrimeFactoring"));
+    registry.addOwned<TfrmReferenceFindAllFactors>(QStringLiteral("TfrmReferenceFindAllFactors"));
+    registry.addOwned<TfrmReferenceDayOfWeek>(QStringLiteral("TfrmReferenceDayOfWeek"));
+    registry.addOwned<TfrmReferenceFindFactorials>(QStringLiteral("TfrmReferenceFindFactorials"));
+    registry.addOwned<TfrmReferenceLargeFactorials>(QStringLiteral("TfrmReferenceLargeFactorials"));
+    registry.addOwned<TfrmReferenceDiophantine>(QStringLiteral("TfrmReferenceDiophantine"));
 }
 
 } // namespace tv

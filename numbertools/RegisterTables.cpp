@@ -1,4 +1,3 @@
-#include "app/ActivityHost.h"
 #include "app/WindowRegistry.h"
 #include "numbertools/UnitBMI.h"
 #include "numbertools/unitChinese.h"
@@ -15,31 +14,20 @@
 
 namespace tv {
 
-namespace {
-
-template <typename Window>
-void addWindow(WindowRegistry& registry, const char* className)
-{
-    registry.add(QString::fromLatin1(className),
-                 [](ActivityHost& host) -> QDialog* { return new Window(host.ownerWindow()); });
-}
-
-} // namespace
-
 void registerTableWindows(WindowRegistry& registry)
 {
-    addWindow<TfrmFractionCalc>(registry, "TfrmFractionCalc");
-    addWindow<TfrmBMICalc>(registry, "TfrmBMICalc");
-    addWindow<TfrmTriangular>(registry, "TfrmTriangular");
-    addWindow<TfrmPentagonal>(registry, "TfrmPentagonal");
-    addWindow<TfrmPowerOfTwo>(registry, "TfrmPowerOfTwo");
-    addWindow<TfrmPrimes>(registry, "TfrmPrimes");
-    addWindow<TfrmUnitFractions>(registry, "TfrmUnitFractions");
-    addWindow<TfrmChinese>(registry, "TfrmChinese");
-    addWindow<TfrmFibonacci>(registry, "TfrmFibonacci");
-    addWindow<TfrmFibonacciLike>(registry, "TfrmFibonacciLike");
-    addWindow<TfrmLucas>(registry, "TfrmLucas");
-    addWindow<TfrmSquareRoot>(registry, "TfrmSquareRoot");
+    registry.addOwned<TfrmFractionCalc>(QStringLiteral("TfrmFractionCalc"));
+    registry.addOwned<TfrmBMICalc>(QStringLiteral("TfrmBMICalc"));
+    registry.addOwned<TfrmTriangular>(QStringLiteral("TfrmTriangular"));
+    registry.addOwned<TfrmPentagonal>(QStringLiteral("TfrmPentagonal"));
+    registry.addOwned<TfrmPowerOfTwo>(QStringLiteral("TfrmPowerOfTwo"));
+    registry.addOwned<TfrmPrimes>(QStringLiteral("TfrmPrimes"));
+    registry.addOwned<TfrmUnitFractions>(QStringLiteral("TfrmUnitFractions"));
+    registry.addOwned<TfrmChinese>(QStringLiteral("TfrmChinese"));
+    registry.addOwned<TfrmFibonacci>(QStringLiteral("TfrmFibonacci"));
+    registry.addOwned<TfrmFibonacciLike>(QStringLiteral("TfrmFibonacciLike"));
+    registry.addOwned<TfrmLucas>(QStringLiteral("TfrmLucas"));
+    registry.addOwned<TfrmSquareRoot>(QStringLiteral("TfrmSquareRoot"));
 }
 
 } // namespace tv

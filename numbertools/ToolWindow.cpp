@@ -10,14 +10,6 @@
 
 namespace tv::toolwindow {
 
-QFont pixelFont(const QString& family, int pixels, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 void setBackground(QWidget* widget, const QColor& colour)
 {
     QPalette p = widget->palette();
@@ -60,11 +52,7 @@ QPushButton* makeExitButton(QWidget* window, const QString& caption)
 void fixSizeAndCentre(QWidget* window, int width, int height)
 {
     window->setFixedSize(width, height);
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(width / 2, height / 2));
-    }
+    centreOnScreen(window);
 }
 
 QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent)
@@ -75,39 +63,6 @@ QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent)
     label->setOpenExternalLinks(true);
     label->setCursor(Qt::PointingHandCursor);
     return label;
-}
-
-TitleLabel::TitleLabel(const QString& text, const QFont& font, const QColor& colour, Effect effect,
-                       QWidget* parent)
-    : QLabel(text, parent), colour_(colour), effect_(effect)
-{
-    setFont(font);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, colour);
-    setPalette(p);
-}
-
-void TitleLabel::paintEvent(QPaintEvent* event)
-{
-    if (effect_ == Effect::Plain) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    painter.setFont(font());
-    const QRect r = contentsRect();
-    const int flags = static_cast<int>(alignment()) | Qt::TextSingleLine;
-    if (effect_ == Effect::Raised) {
-        painter.setPen(QColor(0x80, 0x80, 0x80));
-        painter.drawText(r.translated(2, 2), flags, text());
-    } else {
-        painter.setPen(QColor(0xFF, 0xFF, 0xFF));
-        painter.drawText(r.translated(1, 1), flags, text());
-        painter.setPen(QColor(0x40, 0x40, 0x40));
-        painter.drawText(r.translated(-1, -1), flags, text());
-    }
-    painter.setPen(colour_);
-    painter.drawText(r, flags, text());
 }
 
 } // namespace tv::toolwindow

@@ -28,9 +28,9 @@ TfrmReferenceDiophantine::TfrmReferenceDiophantine(QWidget* parent) : QDialog(pa
     setObjectName(QStringLiteral("frmReferenceDiophantine"));
     setWindowTitle(QStringLiteral("Tallyvale") + CaptionNotice);
 
-    auto* lblTitle = new TitleLabel(QStringLiteral("Tallyvale, Diophantine Solver"),
+    auto* lblTitle = new EffectLabel(QStringLiteral("Tallyvale, Diophantine Solver"),
                                     pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
-                                    TitleLabel::Effect::Raised, this);
+                                    EffectLabel::Effect::Shadow, this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(15, 8, 565, 40);
 

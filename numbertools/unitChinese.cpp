@@ -18,8 +18,8 @@ TfrmChinese::TfrmChinese(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("frmChinese"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Not Ready Yet!"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
-                              TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Not Ready Yet!"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
+                              EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 440, 44);
 

@@ -18,8 +18,8 @@ TfrmFibonacci::TfrmFibonacci(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("frmFibonacci"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("The first 90 Fibonacci Numbers"),
-                              pixelFont(QStringLiteral("Arial"), 32, true), Qt::red, TitleLabel::Effect::Lowered,
+    lblTitle = new EffectLabel(QStringLiteral("The first 90 Fibonacci Numbers"),
+                              pixelFont(QStringLiteral("Arial"), 32, true), Qt::red, EffectLabel::Effect::Lowered,
                               this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 600, 44);

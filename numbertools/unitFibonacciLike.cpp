@@ -20,8 +20,8 @@ TfrmFibonacciLike::TfrmFibonacciLike(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("frmFibonacciLike"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Fibonacci Like Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Fibonacci Like Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
+                              Qt::red, EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 680, 44);
 

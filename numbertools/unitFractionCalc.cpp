@@ -43,9 +43,9 @@ TfrmFractionCalc::TfrmFractionCalc(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Tallyvale") + CaptionNotice);
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lbltitle = new TitleLabel(QStringLiteral("Tallyvale, Fraction Calculator"),
+    lbltitle = new EffectLabel(QStringLiteral("Tallyvale, Fraction Calculator"),
                               pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
-                              TitleLabel::Effect::Raised, this);
+                              EffectLabel::Effect::Shadow, this);
     lbltitle->setObjectName(QStringLiteral("lbltitle"));
     lbltitle->setAlignment(Qt::AlignCenter);
     lbltitle->setGeometry(0, 8, 547, 40);

@@ -15,8 +15,8 @@ TfrmLucas::TfrmLucas(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Tallyvale - Lucas Numbers"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Lucas Numbers"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
-                              TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Lucas Numbers"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
+                              EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 640, 44);
 

@@ -17,8 +17,8 @@ TfrmPentagonal::TfrmPentagonal(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Tallyvale - Pentagonal Numbers"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Pentagonal Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Pentagonal Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
+                              Qt::red, EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 400, 44);
 

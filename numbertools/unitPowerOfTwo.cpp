@@ -16,8 +16,8 @@ TfrmPowerOfTwo::TfrmPowerOfTwo(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("frmPowerOfTwo"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Powers of Two"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
-                              TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Powers of Two"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
+                              EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 720, 44);
 

@@ -18,8 +18,8 @@ TfrmPrimes::TfrmPrimes(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("frmPrimes"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Prime Numbers"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
-                              TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Prime Numbers"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
+                              EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 600, 44);
 

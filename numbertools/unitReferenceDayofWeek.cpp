@@ -17,9 +17,9 @@ TfrmReferenceDayOfWeek::TfrmReferenceDayOfWeek(QWidget* parent) : QDialog(parent
     setObjectName(QStringLiteral("frmReferenceDayOfWeek"));
     setWindowTitle(QStringLiteral("Tallyvale Date Calculator") + CaptionNotice);
 
-    auto* lblTitle = new TitleLabel(QStringLiteral("Tallyvale, Day of the Week"),
+    auto* lblTitle = new EffectLabel(QStringLiteral("Tallyvale, Day of the Week"),
                                     pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
-                                    TitleLabel::Effect::Raised, this);
+                                    EffectLabel::Effect::Shadow, this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(15, 8, 490, 40);
 

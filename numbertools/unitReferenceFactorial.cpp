@@ -17,8 +17,8 @@ TfrmReferenceFindFactorials::TfrmReferenceFindFactorials(QWidget* parent) : QDia
     setObjectName(QStringLiteral("frmReferenceFindFactorials"));
     setWindowTitle(QStringLiteral("Tallyvale   -   Factorials"));
 
-    auto* title = new TitleLabel(QStringLiteral("Factorials"), pixelFont(QStringLiteral("Arial"), 32, true),
-                                 Qt::red, TitleLabel::Effect::Lowered, this);
+    auto* title = new EffectLabel(QStringLiteral("Factorials"), pixelFont(QStringLiteral("Arial"), 32, true),
+                                 Qt::red, EffectLabel::Effect::Lowered, this);
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, 10, 519, 44);
 

@@ -21,9 +21,9 @@ TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : QDia
     const QColor back(0xFD, 0xDF, 0x99);
     setBackground(this, back);
 
-    auto* title = new TitleLabel(QStringLiteral("Tallyvale, Find All Factors"),
+    auto* title = new EffectLabel(QStringLiteral("Tallyvale, Find All Factors"),
                                  pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
-                                 TitleLabel::Effect::Raised, this);
+                                 EffectLabel::Effect::Shadow, this);
     title->setGeometry(15, 10, 600, 40);
 
     auto* prompt = new QLabel(QStringLiteral("Number to Factor"), this);

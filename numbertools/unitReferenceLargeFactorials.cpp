@@ -32,8 +32,8 @@ TfrmReferenceLargeFactorials::TfrmReferenceLargeFactorials(QWidget* parent) : QD
     setWindowTitle(QStringLiteral("Tallyvale - Large Factorials"));
     setBackground(this, QColor(0xFA, 0xEB, 0xAF));
 
-    auto* title = new TitleLabel(QStringLiteral("Large Factorials"), pixelFont(QStringLiteral("Arial"), 37, true),
-                                 Qt::blue, TitleLabel::Effect::Lowered, this);
+    auto* title = new EffectLabel(QStringLiteral("Large Factorials"), pixelFont(QStringLiteral("Arial"), 37, true),
+                                 Qt::blue, EffectLabel::Effect::Lowered, this);
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, 6, 557, 48);
 

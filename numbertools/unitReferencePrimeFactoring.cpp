@@ -82,8 +82,8 @@ TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : QDia
     setBackground(this, QColor(0xFD, 0xDF, 0x99));
     const QFont arial = pixelFont(QStringLiteral("Arial"), 13);
 
-    auto* title = new TitleLabel(QStringLiteral("Tallyvale"), pixelFont(QStringLiteral("Arial"), 27, true),
-                                 Qt::red, TitleLabel::Effect::Raised, this);
+    auto* title = new EffectLabel(QStringLiteral("Tallyvale"), pixelFont(QStringLiteral("Arial"), 27, true),
+                                 Qt::red, EffectLabel::Effect::Shadow, this);
     title->setGeometry(24, 12, 260, 36);
     auto* subtitle = new QLabel(QStringLiteral("Prime Factor Finder"), this);
     subtitle->setFont(pixelFont(QStringLiteral("Arial"), 19));

@@ -20,8 +20,8 @@ TfrmSquareRoot::TfrmSquareRoot(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("frmSquareRoots"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Square Root Table"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Square Root Table"), pixelFont(QStringLiteral("Arial"), 32, true),
+                              Qt::red, EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 540, 44);
 

@@ -86,8 +86,8 @@ TfrmTriangular::TfrmTriangular(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("frmTriangular"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Triangular Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Triangular Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
+                              Qt::red, EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 640, 44);
 

@@ -40,8 +40,8 @@ TfrmUnitFractions::TfrmUnitFractions(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("frmUnitFractions"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new TitleLabel(QStringLiteral("Egyptian Unit Fractions"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, TitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Egyptian Unit Fractions"), pixelFont(QStringLiteral("Arial"), 32, true),
+                              Qt::red, EffectLabel::Effect::Lowered, this);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setGeometry(0, 10, 500, 44);
 

@@ -9,8 +9,7 @@ namespace tv {
 void registerSheetsWindows(WindowRegistry& registry)
 {
     registerMasterTestResources();
-    registry.add(QStringLiteral("TfrmOrderOfOperations"),
-                 [](ActivityHost& host) -> QDialog* { return new TfrmOrderOfOperations(host); });
+    registry.addHosted<TfrmOrderOfOperations>(QStringLiteral("TfrmOrderOfOperations"));
 }
 
 } // namespace tv

@@ -145,7 +145,7 @@ void TfrmTestMaster::FormCreate(ActivityHost& host)
     timerMaster->setTimerType(Qt::PreciseTimer);
     connect(timerMaster, &QTimer::timeout, this, &TfrmTestMaster::timerMasterTimer);
 
-    lblFormTitle = new SheetTitleLabel(QString(), SheetTitleLabel::Effect::Shadow, this);
+    lblFormTitle = new EffectLabel(QString(), EffectLabel::Effect::Shadow, this);
     lblFormTitle->setObjectName(QStringLiteral("lblFormTitle"));
     lblFormTitle->setGeometry(0, 0, 612, 34);
     lblFormTitle->setAlignment(Qt::AlignCenter);
@@ -618,11 +618,7 @@ void TfrmTestMaster::showEvent(QShowEvent* e)
 {
     if (!centred_) {
         centred_ = true;
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect r = rect();
-            r.moveCenter(screen->availableGeometry().center());
-            move(r.topLeft());
-        }
+        centreOnScreen(this);
     }
     QDialog::showEvent(e);
 }

@@ -101,7 +101,7 @@ public:
     ~TfrmTestMaster() override;
 
     // --- controls
-    SheetTitleLabel* lblFormTitle = nullptr;
+    EffectLabel* lblFormTitle = nullptr;
     QPushButton* NAGButton1 = nullptr; // "Exit"
     QProgressBar* studentProgress = nullptr;
     SheetPicture* imgCorrect = nullptr;

@@ -31,35 +31,6 @@ TextStyle messageStyle(const char* name, const QColor& colour)
 
 } // namespace
 
-SheetTitleLabel::SheetTitleLabel(const QString& text, Effect effect, QWidget* parent)
-    : QLabel(text, parent), effect_(effect)
-{
-}
-
-void SheetTitleLabel::paintEvent(QPaintEvent* event)
-{
-    if (effect_ == Effect::None) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    QPainter p(this);
-    p.setFont(font());
-    const QRect r = contentsRect();
-    const int flags = static_cast<int>(alignment()) | Qt::TextSingleLine;
-    if (effect_ == Effect::Shadow) {
-        p.setPen(QColor(0x80, 0x80, 0x80));
-        p.drawText(r.translated(2, 2), flags, text());
-    } else {
-        // Lowered: a light edge below and right, a dark one above and left.
-        p.setPen(QColor(0xFF, 0xFF, 0xFF));
-        p.drawText(r.translated(1, 1), flags, text());
-        p.setPen(QColor(0x80, 0x80, 0x80));
-        p.drawText(r.translated(-1, -1), flags, text());
-    }
-    p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(r, flags, text());
-}
-
 TfrmMessageWindow::TfrmMessageWindow(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowCloseButtonHint)
@@ -68,7 +39,7 @@ TfrmMessageWindow::TfrmMessageWindow(QWidget* owner)
     setFixedSize(kClientWidth, kClientHeight);
     setModal(false);
 
-    lblTitle = new SheetTitleLabel(QStringLiteral("Message Window"), SheetTitleLabel::Effect::Lowered, this);
+    lblTitle = new EffectLabel(QStringLiteral("Message Window"), EffectLabel::Effect::Lowered, this);
     lblTitle->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 24, true));
     QPalette tp = lblTitle->palette();
     tp.setColor(QPalette::WindowText, QColor(0x00, 0x80, 0xFF));
@@ -125,11 +96,7 @@ void TfrmMessageWindow::showEvent(QShowEvent* e)
 {
     if (!centred_) {
         centred_ = true;
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect r = rect();
-            r.moveCenter(screen->availableGeometry().center());
-            move(r.topLeft());
-        }
+        centreOnScreen(this);
     }
     QDialog::showEvent(e);
 }

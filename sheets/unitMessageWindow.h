@@ -1,9 +1,9 @@
 #pragma once
 // The sheets' message window: a small non-blocking window with its own
 // document, opened by a sheet (TfrmTestMaster::DisplayTestMessageWindow).
-// Also home of the title label with a shadowed or lowered caption that both
-// this window and the sheet base window use.
 #include "sheets/RichDocumentStyles.h"
+
+#include "ui/Components.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -14,22 +14,6 @@ namespace tv {
 
 class RichDocument;
 
-// A label whose caption is drawn twice: a shadow below and right of it, or a
-// light edge that makes it look pressed into the window.
-class SheetTitleLabel : public QLabel {
-    Q_OBJECT
-public:
-    enum class Effect { None, Shadow, Lowered };
-    explicit SheetTitleLabel(const QString& text, Effect effect, QWidget* parent = nullptr);
-    Effect effect() const { return effect_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Effect effect_;
-};
-
 class TfrmMessageWindow : public QDialog {
     Q_OBJECT
 public:
@@ -38,7 +22,7 @@ public:
     // The six text styles and two paragraph styles of the message document.
     static StyleTable messageStyles();
 
-    SheetTitleLabel* lblTitle = nullptr;
+    EffectLabel* lblTitle = nullptr;
     QPushButton* btnOK = nullptr;
     RichDocument* RVMessage = nullptr;
 

@@ -1,6 +1,8 @@
 #include "ui/Components.h"
 
 #include <QEnterEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -92,52 +94,69 @@ void NagButton::setColors(const QColor& face, const QColor& caption)
                       .arg(f, caption.name(), light, dark));
 }
 
-EffectLabel::EffectLabel(const QString& text, const QFont& font, const QColor& color, Effect effect,
-                         QWidget* parent)
-    : QWidget(parent), text_(text), color_(color), effect_(effect)
+EffectLabel::EffectLabel(const QString& text, Effect effect, QWidget* parent)
+    : QLabel(text, parent), effect_(effect)
 {
-    setFont(font);
-    setAttribute(Qt::WA_TranslucentBackground);
-    resize(sizeHint());
 }
 
-void EffectLabel::setText(const QString& text)
+EffectLabel::EffectLabel(const QString& text, const QFont& font, const QColor& color, Effect effect,
+                         QWidget* parent)
+    : QLabel(text, parent), effect_(effect)
 {
-    text_ = text;
+    setFont(font);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
     resize(sizeHint());
-    update();
 }
 
 QSize EffectLabel::sizeHint() const
 {
-    const QFontMetrics fm(font());
-    return {fm.horizontalAdvance(text_) + 3, fm.height() + 3};
+    // Room for the effect's offset edges.
+    return QLabel::sizeHint() + QSize(3, 3);
 }
 
-void EffectLabel::paintEvent(QPaintEvent*)
+void EffectLabel::paintEvent(QPaintEvent* event)
 {
+    if (effect_ == Effect::None) {
+        QLabel::paintEvent(event);
+        return;
+    }
     QPainter p(this);
     p.setFont(font());
-    const int base = QFontMetrics(font()).ascent() + 1;
+    const QRect r = contentsRect();
+    const int flags = static_cast<int>(alignment()) | Qt::TextSingleLine;
+    const QColor light(0xFF, 0xFF, 0xFF), dark(0x80, 0x80, 0x80);
     auto draw = [&](int dx, int dy, const QColor& c) {
         p.setPen(c);
-        p.drawText(1 + dx, base + dy, text_);
+        p.drawText(r.translated(dx, dy), flags, text());
     };
     switch (effect_) {
-    case Effect::Lowered:
-        draw(1, 1, Qt::white);
+    case Effect::Lowered: // light edge below and right, dark above and left
+        draw(1, 1, light);
+        draw(-1, -1, dark);
         break;
     case Effect::Raised:
-        draw(-1, -1, Qt::white);
-        draw(1, 1, QColor(0x80, 0x80, 0x80));
+        draw(-1, -1, light);
+        draw(1, 1, dark);
         break;
     case Effect::Shadow:
-        draw(2, 2, QColor(0x80, 0x80, 0x80));
+        draw(2, 2, dark);
         break;
     case Effect::None:
         break;
     }
-    draw(0, 0, color_);
+    draw(0, 0, textColour());
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 MaskEdit::MaskEdit(const QString& mask, QWidget* parent) : QLineEdit(parent) { setInputMask(mask); }

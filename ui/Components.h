@@ -3,6 +3,7 @@
 // hover colours, coloured buttons, labels with lowered/raised/shadow text,
 // and the masked edit box.
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,23 +51,25 @@ private:
     QColor face_, caption_;
 };
 
-// A label that paints its text with a lowered, raised or shadow effect.
-class EffectLabel : public QWidget {
+// A label that paints its text with a lowered, raised or drop-shadow effect,
+// aligned within its geometry like any label.
+class EffectLabel : public QLabel {
     Q_OBJECT
 public:
     enum class Effect { None, Lowered, Raised, Shadow };
+    // Font and colour come from the label's own font and palette.
+    EffectLabel(const QString& text, Effect effect, QWidget* parent = nullptr);
+    // Sized to its text.
     EffectLabel(const QString& text, const QFont& font, const QColor& color, Effect effect,
                 QWidget* parent = nullptr);
-    QString text() const { return text_; }
-    void setText(const QString& text);
+    Effect effect() const { return effect_; }
+    QColor textColour() const { return palette().color(QPalette::WindowText); }
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString text_;
-    QColor color_;
     Effect effect_;
 };
 
@@ -79,6 +82,9 @@ public:
     MaskEdit(const QString& mask, QWidget* parent = nullptr);
     QString value() const;
 };
+
+// Moves a window to the centre of its screen.
+void centreOnScreen(QWidget* window);
 
 // A font by family with a pixel height (sizes given in pixels at 96 dpi).
 QFont pixelFont(const QString& family, int pixelSize, bool bold = false);

@@ -1,3 +1,4 @@
+#include "ui/Components.h"
 #include "recreations/pente/AboutU.h"
 
 #include <QFrame>
@@ -65,11 +66,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
 
 void TfrmAbout::showEvent(QShowEvent* event)
 {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
     QDialog::showEvent(event);
 }
 

@@ -1,3 +1,4 @@
+#include "ui/Components.h"
 #include "recreations/pente/NewGameU.h"
 
 #include "recreations/pente/PenteResources.h"
@@ -63,11 +64,7 @@ bool TfrmNewGame::Execute()
 
 void TfrmNewGame::showEvent(QShowEvent* event)
 {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
     QDialog::showEvent(event);
 }
 

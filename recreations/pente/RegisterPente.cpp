@@ -8,9 +8,7 @@ namespace tv {
 
 void registerPenteWindows(WindowRegistry& registry)
 {
-    registry.add(QStringLiteral("TfrmMain"), [](ActivityHost& host) -> QDialog* {
-        return new pente::TfrmMain(host.ownerWindow());
-    });
+    registry.addOwned<pente::TfrmMain>(QStringLiteral("TfrmMain"));
     // The New Game and About dialogs live for the whole run, owned by the
     // main window, and every board window reuses them.
     registry.addStartupHook([](QWidget* mainWindow) {

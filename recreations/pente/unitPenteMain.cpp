@@ -1,3 +1,4 @@
+#include "ui/Components.h"
 #include "recreations/pente/unitPenteMain.h"
 
 #include "recreations/pente/AboutU.h"
@@ -286,11 +287,7 @@ void TfrmMain::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }
