@@ -65,4 +65,13 @@ QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent)
     return label;
 }
 
+void ToolDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        FormActivate();
+    }
+}
+
 } // namespace tv::toolwindow

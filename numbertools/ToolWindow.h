@@ -4,6 +4,7 @@
 #include "ui/Components.h"
 
 #include <QColor>
+#include <QDialog>
 #include <QFont>
 #include <QLabel>
 #include <QString>
@@ -37,5 +38,20 @@ QPushButton* makeExitButton(QWidget* window, const QString& caption = QStringLit
 void fixSizeAndCentre(QWidget* window, int width, int height);
 // A label showing a link text that opens `url` in the default browser.
 QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent);
+
+// A number-tool window: its FormActivate runs once, when it is first shown
+// (returning from a box over it is no new activation).
+class ToolDialog : public QDialog {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+    virtual void FormActivate() = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool activated_ = false;
+};
 
 } // namespace tv::toolwindow

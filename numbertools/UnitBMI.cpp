@@ -52,7 +52,7 @@ QLabel* prompt(const QString& text, QWidget* parent)
 
 } // namespace
 
-TfrmBMICalc::TfrmBMICalc(QWidget* parent) : QDialog(parent)
+TfrmBMICalc::TfrmBMICalc(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmBMICalc"));
     setWindowTitle(QStringLiteral("Tallyvale BMI Calculator") + CaptionNotice);
@@ -100,15 +100,6 @@ TfrmBMICalc::TfrmBMICalc(QWidget* parent) : QDialog(parent)
     btnExit->setGeometry(430, 264, 96, 34);
 
     fixSizeAndCentre(this, 544, 308);
-}
-
-void TfrmBMICalc::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmBMICalc::FormActivate()

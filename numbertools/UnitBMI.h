@@ -1,6 +1,8 @@
 #pragma once
 // Body Mass Index: rates a weight in pounds for a height in feet and
 // inches. Only the rating is shown, not the index.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -9,7 +11,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmBMICalc : public QDialog {
+class TfrmBMICalc : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmBMICalc(QWidget* parent = nullptr);
@@ -24,15 +26,9 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnCheckBMIClick();
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

@@ -23,7 +23,7 @@ const QString Introduction = QStringLiteral(
 
 } // namespace
 
-TfrmReferenceDiophantine::TfrmReferenceDiophantine(QWidget* parent) : QDialog(parent)
+TfrmReferenceDiophantine::TfrmReferenceDiophantine(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmReferenceDiophantine"));
     setWindowTitle(QStringLiteral("Tallyvale") + CaptionNotice);
@@ -99,15 +99,6 @@ TfrmReferenceDiophantine::TfrmReferenceDiophantine(QWidget* parent) : QDialog(pa
     btnExit->setGeometry(470, 362, 110, 36);
 
     fixSizeAndCentre(this, 595, 414);
-}
-
-void TfrmReferenceDiophantine::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmReferenceDiophantine::FormActivate()

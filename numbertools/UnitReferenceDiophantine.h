@@ -1,5 +1,7 @@
 #pragma once
 // Diophantine Solver: integer solutions of A*x + B*y = C in a parameter k.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmReferenceDiophantine : public QDialog {
+class TfrmReferenceDiophantine : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmReferenceDiophantine(QWidget* parent = nullptr);
@@ -23,15 +25,9 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnSolveClick();
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

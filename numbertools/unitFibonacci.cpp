@@ -12,7 +12,7 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmFibonacci::TfrmFibonacci(QWidget* parent) : QDialog(parent)
+TfrmFibonacci::TfrmFibonacci(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmFibonacci"));
     setWindowTitle(QStringLiteral("frmFibonacci"));
@@ -45,15 +45,6 @@ TfrmFibonacci::TfrmFibonacci(QWidget* parent) : QDialog(parent)
     btnExit->setGeometry(480, 438, 96, 34);
 
     fixSizeAndCentre(this, 600, 484);
-}
-
-void TfrmFibonacci::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmFibonacci::FormActivate()

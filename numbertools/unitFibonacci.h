@@ -1,5 +1,7 @@
 #pragma once
 // The first 90 Fibonacci numbers (from 2) and the ratios of neighbours.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -9,7 +11,7 @@ namespace tv {
 
 class SequenceTableView;
 
-class TfrmFibonacci : public QDialog {
+class TfrmFibonacci : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmFibonacci(QWidget* parent = nullptr);
@@ -20,14 +22,8 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

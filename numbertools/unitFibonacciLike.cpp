@@ -14,7 +14,7 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmFibonacciLike::TfrmFibonacciLike(QWidget* parent) : QDialog(parent)
+TfrmFibonacciLike::TfrmFibonacciLike(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmFibonacciLike"));
     setWindowTitle(QStringLiteral("frmFibonacciLike"));
@@ -67,15 +67,6 @@ TfrmFibonacciLike::TfrmFibonacciLike(QWidget* parent) : QDialog(parent)
     btnExit->setGeometry(560, 456, 96, 34);
 
     fixSizeAndCentre(this, 680, 502);
-}
-
-void TfrmFibonacciLike::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmFibonacciLike::FormActivate()

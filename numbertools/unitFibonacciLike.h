@@ -1,6 +1,8 @@
 #pragma once
 // Fibonacci-like numbers from two chosen starting numbers, with the
 // ratios of neighbours.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -11,7 +13,7 @@ namespace tv {
 
 class SequenceTableView;
 
-class TfrmFibonacciLike : public QDialog {
+class TfrmFibonacciLike : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmFibonacciLike(QWidget* parent = nullptr);
@@ -25,16 +27,12 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void NAGButton1Click();
     void btnExitClick();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void fillTables();
-    bool activated_ = false;
 };
 
 } // namespace tv

@@ -37,7 +37,7 @@ QLineEdit* operandEdit(const QString& name, QWidget* parent)
 
 } // namespace
 
-TfrmFractionCalc::TfrmFractionCalc(QWidget* parent) : QDialog(parent)
+TfrmFractionCalc::TfrmFractionCalc(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmFractionCalc"));
     setWindowTitle(QStringLiteral("Tallyvale") + CaptionNotice);
@@ -112,15 +112,6 @@ TfrmFractionCalc::TfrmFractionCalc(QWidget* parent) : QDialog(parent)
     setTabOrder(btnFindAnswer, btnExit);
 
     fixSizeAndCentre(this, 547, 399);
-}
-
-void TfrmFractionCalc::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmFractionCalc::FormActivate()

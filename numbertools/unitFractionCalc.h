@@ -2,6 +2,8 @@
 // Fraction Calculator: adds, subtracts, multiplies or divides two whole
 // numbers, fractions or mixed numbers and shows a mixed number in lowest
 // terms.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -11,7 +13,7 @@ class QRadioButton;
 
 namespace tv {
 
-class TfrmFractionCalc : public QDialog {
+class TfrmFractionCalc : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmFractionCalc(QWidget* parent = nullptr);
@@ -32,15 +34,9 @@ public:
     static const QString InstructionText;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnFindAnswerClick();
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

@@ -11,7 +11,7 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmPentagonal::TfrmPentagonal(QWidget* parent) : QDialog(parent)
+TfrmPentagonal::TfrmPentagonal(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmPentagonal"));
     setWindowTitle(QStringLiteral("Tallyvale - Pentagonal Numbers"));
@@ -35,15 +35,6 @@ TfrmPentagonal::TfrmPentagonal(QWidget* parent) : QDialog(parent)
     btnExit->setGeometry(152, 418, 96, 34);
 
     fixSizeAndCentre(this, 400, 466);
-}
-
-void TfrmPentagonal::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmPentagonal::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 // Pentagonal numbers n·(3n − 1)/2 for n = 1 to 500.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -9,7 +11,7 @@ namespace tv {
 
 class SequenceTableView;
 
-class TfrmPentagonal : public QDialog {
+class TfrmPentagonal : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmPentagonal(QWidget* parent = nullptr);
@@ -19,14 +21,8 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

@@ -12,7 +12,7 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmPrimes::TfrmPrimes(QWidget* parent) : QDialog(parent)
+TfrmPrimes::TfrmPrimes(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmPrimes"));
     setWindowTitle(QStringLiteral("frmPrimes"));
@@ -50,15 +50,6 @@ TfrmPrimes::TfrmPrimes(QWidget* parent) : QDialog(parent)
     btnExit->setGeometry(484, 470, 96, 34);
 
     fixSizeAndCentre(this, 600, 516);
-}
-
-void TfrmPrimes::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmPrimes::FormActivate() { setBackground(this, toolPalette::ToolFormColor); }

@@ -1,5 +1,7 @@
 #pragma once
 // The odd primes from 3 to 24481, seven to a line with their positions.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmPrimes : public QDialog {
+class TfrmPrimes : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmPrimes(QWidget* parent = nullptr);
@@ -19,14 +21,8 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

@@ -12,7 +12,7 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmReferenceDayOfWeek::TfrmReferenceDayOfWeek(QWidget* parent) : QDialog(parent)
+TfrmReferenceDayOfWeek::TfrmReferenceDayOfWeek(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmReferenceDayOfWeek"));
     setWindowTitle(QStringLiteral("Tallyvale Date Calculator") + CaptionNotice);
@@ -67,15 +67,6 @@ TfrmReferenceDayOfWeek::TfrmReferenceDayOfWeek(QWidget* parent) : QDialog(parent
     NAGLabel1->setGeometry(15, 232, 490, 44);
 
     fixSizeAndCentre(this, 519, 299);
-}
-
-void TfrmReferenceDayOfWeek::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmReferenceDayOfWeek::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 // Day of the Week finder: the weekday of a typed year, month and day.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmReferenceDayOfWeek : public QDialog {
+class TfrmReferenceDayOfWeek : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmReferenceDayOfWeek(QWidget* parent = nullptr);
@@ -22,15 +24,9 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnDayOfWeekClick();
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

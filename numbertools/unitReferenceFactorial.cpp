@@ -12,7 +12,7 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmReferenceFindFactorials::TfrmReferenceFindFactorials(QWidget* parent) : QDialog(parent)
+TfrmReferenceFindFactorials::TfrmReferenceFindFactorials(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmReferenceFindFactorials"));
     setWindowTitle(QStringLiteral("Tallyvale   -   Factorials"));
@@ -43,15 +43,6 @@ TfrmReferenceFindFactorials::TfrmReferenceFindFactorials(QWidget* parent) : QDia
     connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
 
     fixSizeAndCentre(this, 519, 375);
-}
-
-void TfrmReferenceFindFactorials::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmReferenceFindFactorials::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 // Factorials: a table of n and n! for n = 1 to 20.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -7,7 +9,7 @@ class QTableWidget;
 
 namespace tv {
 
-class TfrmReferenceFindFactorials : public QDialog {
+class TfrmReferenceFindFactorials : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmReferenceFindFactorials(QWidget* parent = nullptr);
@@ -16,13 +18,7 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
+    void FormActivate() override;
 };
 
 } // namespace tv

@@ -14,7 +14,7 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : QDialog(parent)
+TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmReferenceFindAllFactors"));
     setWindowTitle(QStringLiteral("Tallyvale Prime Factor Finder") + CaptionNotice);
@@ -89,15 +89,6 @@ TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : QDia
     link2->setGeometry(160, 418, 170, 22);
 
     fixSizeAndCentre(this, 630, 460);
-}
-
-void TfrmReferenceFindAllFactors::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmReferenceFindAllFactors::FormActivate()

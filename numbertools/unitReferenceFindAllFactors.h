@@ -1,6 +1,8 @@
 #pragma once
 // Find All Factors: every divisor of a number of up to nine digits, and
 // how many there are.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -10,7 +12,7 @@ class QScrollArea;
 
 namespace tv {
 
-class TfrmReferenceFindAllFactors : public QDialog {
+class TfrmReferenceFindAllFactors : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmReferenceFindAllFactors(QWidget* parent = nullptr);
@@ -24,15 +26,9 @@ public:
     QScrollArea* factorsArea;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnFindFactorsClick();
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

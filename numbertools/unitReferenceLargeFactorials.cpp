@@ -26,7 +26,7 @@ struct WaitCursor {
 
 } // namespace
 
-TfrmReferenceLargeFactorials::TfrmReferenceLargeFactorials(QWidget* parent) : QDialog(parent)
+TfrmReferenceLargeFactorials::TfrmReferenceLargeFactorials(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmReferenceLargeFactorials"));
     setWindowTitle(QStringLiteral("Tallyvale - Large Factorials"));
@@ -85,15 +85,6 @@ TfrmReferenceLargeFactorials::TfrmReferenceLargeFactorials(QWidget* parent) : QD
     NAGButton1->setGeometry(432, 394, 110, 36);
 
     fixSizeAndCentre(this, 557, 445);
-}
-
-void TfrmReferenceLargeFactorials::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmReferenceLargeFactorials::FormActivate()

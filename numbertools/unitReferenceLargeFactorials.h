@@ -3,6 +3,8 @@
 // grouped in threes, with its digit count.
 #include <cstdint>
 
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -12,7 +14,7 @@ class QSpinBox;
 
 namespace tv {
 
-class TfrmReferenceLargeFactorials : public QDialog {
+class TfrmReferenceLargeFactorials : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmReferenceLargeFactorials(QWidget* parent = nullptr);
@@ -27,14 +29,8 @@ public:
     void ShowLargeFactorial(std::int32_t n);
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void ComputeBtnClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

@@ -75,7 +75,7 @@ QPixmap primeGridPicture()
 
 } // namespace
 
-TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : QDialog(parent)
+TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmReferencePrimeFactoring"));
     setWindowTitle(QStringLiteral("Tallyvale Prime Factor Finder") + CaptionNotice);
@@ -146,15 +146,6 @@ TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : QDia
     link->setGeometry(24, 372, 150, 22);
 
     fixSizeAndCentre(this, 592, 406);
-}
-
-void TfrmReferencePrimeFactoring::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmReferencePrimeFactoring::FormActivate()

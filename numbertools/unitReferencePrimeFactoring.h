@@ -1,5 +1,7 @@
 #pragma once
 // Prime Factor Finder: the prime factors of a number of up to seven digits.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmReferencePrimeFactoring : public QDialog {
+class TfrmReferencePrimeFactoring : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmReferencePrimeFactoring(QWidget* parent = nullptr);
@@ -18,14 +20,8 @@ public:
     QLabel* lblFactors;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnFindFactorsClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

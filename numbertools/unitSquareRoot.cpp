@@ -14,7 +14,7 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmSquareRoot::TfrmSquareRoot(QWidget* parent) : QDialog(parent)
+TfrmSquareRoot::TfrmSquareRoot(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmSquareRoots"));
     setWindowTitle(QStringLiteral("frmSquareRoots"));
@@ -70,15 +70,6 @@ TfrmSquareRoot::TfrmSquareRoot(QWidget* parent) : QDialog(parent)
     btnExit->setGeometry(424, 400, 96, 34);
 
     fixSizeAndCentre(this, 540, 450);
-}
-
-void TfrmSquareRoot::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmSquareRoot::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 // Square roots of every whole number in a chosen range.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -10,7 +12,7 @@ namespace tv {
 
 class SequenceTableView;
 
-class TfrmSquareRoot : public QDialog {
+class TfrmSquareRoot : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmSquareRoot(QWidget* parent = nullptr);
@@ -24,16 +26,12 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void NAGButton1Click();
     void btnExitClick();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void createTable();
-    bool activated_ = false;
 };
 
 } // namespace tv

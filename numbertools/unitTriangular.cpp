@@ -80,7 +80,7 @@ QString TfrmTriangular::lessonText()
         "The sum of the first 1000 numbers is therefore 1000 times 1001 divided by 2, which is 500,500.");
 }
 
-TfrmTriangular::TfrmTriangular(QWidget* parent) : QDialog(parent)
+TfrmTriangular::TfrmTriangular(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmTriangular"));
     setWindowTitle(QStringLiteral("frmTriangular"));
@@ -111,15 +111,6 @@ TfrmTriangular::TfrmTriangular(QWidget* parent) : QDialog(parent)
     btnExit->setGeometry(530, 408, 96, 34);
 
     fixSizeAndCentre(this, 640, 456);
-}
-
-void TfrmTriangular::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmTriangular::FormActivate() { setBackground(this, toolPalette::ToolFormColor); }

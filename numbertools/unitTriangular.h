@@ -1,6 +1,8 @@
 #pragma once
 // Triangular numbers: a short lesson on 1 + 2 + ... + n = n·(n + 1)/2
 // beside a triangle of dots.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -9,7 +11,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmTriangular : public QDialog {
+class TfrmTriangular : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmTriangular(QWidget* parent = nullptr);
@@ -22,14 +24,8 @@ public:
     static QString lessonText();
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv

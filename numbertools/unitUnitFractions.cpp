@@ -34,7 +34,7 @@ void fractionBar(QWidget* parent, int x, int y, int width)
 
 } // namespace
 
-TfrmUnitFractions::TfrmUnitFractions(QWidget* parent) : QDialog(parent)
+TfrmUnitFractions::TfrmUnitFractions(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmUnitFractions"));
     setWindowTitle(QStringLiteral("frmUnitFractions"));
@@ -89,15 +89,6 @@ TfrmUnitFractions::TfrmUnitFractions(QWidget* parent) : QDialog(parent)
     btnExit->setGeometry(390, 250, 96, 34);
 
     fixSizeAndCentre(this, 500, 300);
-}
-
-void TfrmUnitFractions::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TfrmUnitFractions::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 // Egyptian unit fractions: 1/a = 1/(a + 1) + 1/(a·(a + 1)).
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmUnitFractions : public QDialog {
+class TfrmUnitFractions : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmUnitFractions(QWidget* parent = nullptr);
@@ -22,15 +24,9 @@ public:
     QPushButton* btnExit;
 
 public slots:
-    void FormActivate();
+    void FormActivate() override;
     void NAGButton1Click();
     void btnExitClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
 };
 
 } // namespace tv
