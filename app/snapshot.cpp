@@ -101,7 +101,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());
         }
     }
-    // Leave without the main window's closing, which writes the log-off lines.
+    // The windows were only looked at: end at once, without tearing down
+    // the platform libraries' caches.
     std::fflush(stdout);
     std::_Exit(0);
 }

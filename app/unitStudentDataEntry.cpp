@@ -3,9 +3,7 @@
 #include "app/Decoration.h"
 #include "ui/Components.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QLineEdit>
 #include <QPainter>
 

@@ -10,12 +10,10 @@
 
 #include <QCloseEvent>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 #include <memory>

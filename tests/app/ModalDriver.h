@@ -9,7 +9,7 @@
 
 namespace tv::test {
 
-inline void whenModal(std::function<void(QWidget*)> action, int triesLeft = 300)
+inline void whenModal(std::function<void(QWidget*)> action, int triesLeft = 1000)
 {
     QTimer::singleShot(10, [action = std::move(action), triesLeft]() mutable {
         if (QWidget* modal = QApplication::activeModalWidget()) {
