@@ -431,12 +431,12 @@ void TfrmTallyvale::SignOn1Click()
 void TfrmTallyvale::CheckFiles1Click()
 {
     if (adminSignedOn_)
-        fileOpener(tempFolder() + QStringLiteral("studentDataFile.Txt"));
+        fileOpener(journal_.folder() + QStringLiteral("studentDataFile.Txt"));
 }
 
-void TfrmTallyvale::Image5Click() { fileOpener(tempFolder() + QStringLiteral("studentDataFile.Txt")); }
+void TfrmTallyvale::Image5Click() { fileOpener(journal_.folder() + QStringLiteral("studentDataFile.Txt")); }
 
-void TfrmTallyvale::Image6Click() { fileOpener(tempFolder() + QStringLiteral("studentGradeFile.Txt")); }
+void TfrmTallyvale::Image6Click() { fileOpener(journal_.folder() + QStringLiteral("studentGradeFile.Txt")); }
 
 bool TfrmTallyvale::eventFilter(QObject* watched, QEvent* event)
 {

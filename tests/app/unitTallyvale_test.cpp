@@ -334,7 +334,7 @@ TEST_F(MainWindowTest, AdministratorSignOn)
     EXPECT_TRUE(w->adminSignedOn());
     w->CheckFiles1Click();
     ASSERT_EQ(openedFiles.size(), 1);
-    EXPECT_TRUE(openedFiles[0].endsWith(QStringLiteral("studentDataFile.Txt")));
+    EXPECT_EQ(openedFiles[0], w->dataFilePath());
 }
 
 TEST_F(MainWindowTest, HiddenClickAreasOpenTheJournalFiles)
@@ -343,8 +343,9 @@ TEST_F(MainWindowTest, HiddenClickAreasOpenTheJournalFiles)
     QTest::mouseClick(w->Image5, Qt::LeftButton);
     QTest::mouseClick(w->Image6, Qt::LeftButton);
     ASSERT_EQ(openedFiles.size(), 2);
-    EXPECT_TRUE(openedFiles[0].endsWith(QStringLiteral("/studentDataFile.Txt")));
-    EXPECT_TRUE(openedFiles[1].endsWith(QStringLiteral("/studentGradeFile.Txt")));
+    // The temp folder's files, the grade file named with a capital "T" here.
+    EXPECT_EQ(openedFiles[0], dir.path() + QStringLiteral("/studentDataFile.Txt"));
+    EXPECT_EQ(openedFiles[1], dir.path() + QStringLiteral("/studentGradeFile.Txt"));
     EXPECT_EQ(w->Image5->size(), QSize(17, 25));
     EXPECT_EQ(w->Image6->size(), QSize(33, 25));
 }
