@@ -94,7 +94,9 @@ ProgressColour progressColour(int percentGrade)
 
 QString answerHint(int questionNumber, int correctFlag)
 {
-    return QString::number(questionNumber * 10 + correctFlag);
+    // 32-bit wrap through unsigned: no overflow, whatever number a sheet passes.
+    const unsigned hint = static_cast<unsigned>(questionNumber) * 10u + static_cast<unsigned>(correctFlag);
+    return QString::number(static_cast<int>(hint));
 }
 
 int questionNumberOfHint(const QString& hint)

@@ -37,6 +37,10 @@ TEST(SheetScore, HintsCarryQuestionNumberAndCorrectFlag)
     EXPECT_EQ(questionNumberOfHint("121"), 12);
     EXPECT_TRUE(questionStatusOfHint("31"));
     EXPECT_FALSE(questionStatusOfHint("120"));
+    // A question number past the 32-bit range of its hint wraps like all the
+    // sheet arithmetic: 2147483650 + 1 reads as -2147483645.
+    EXPECT_EQ(answerHint(214748365, 1), "-2147483645");
+    EXPECT_EQ(questionNumberOfHint(answerHint(214748365, 1)), -214748364);
 }
 
 TEST(SheetScore, TypedAnswerMustMatchEveryCharacter)
