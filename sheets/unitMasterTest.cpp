@@ -4,6 +4,7 @@
 #include "sheets/SheetPicture.h"
 #include "sheets/unitMessageWindow.h"
 #include "ui/Components.h"
+#include "ui/Errors.h"
 #include "ui/MessageBoxes.h"
 
 #include <QCloseEvent>
@@ -277,6 +278,11 @@ void TfrmTestMaster::setInvestigationTitle(const QString& label, const QString& 
 AnswerButton* TfrmTestMaster::makeAnswerButton(const QString& name, const QString& caption,
                                                int questionNumber, int correctFlag, int boldFlag)
 {
+    // Names identify the buttons (RB1, RB2, ...): a second one of a name is a
+    // content fault, refused before anything is made.
+    for (const auto& other : buttons_)
+        if (other && !name.isEmpty() && other->objectName() == name)
+            throw Error(QStringLiteral("An answer button named %1 already exists").arg(name));
     auto* b = new AnswerButton(caption, this);
     b->setObjectName(name);
     b->setHint(answerHint(questionNumber, correctFlag));

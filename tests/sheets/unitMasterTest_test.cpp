@@ -4,6 +4,7 @@
 #include "sheets/unitMessageWindow.h"
 #include "tests/support/FakeActivityHost.h"
 #include "tests/support/ScriptedMessageBoxes.h"
+#include "ui/Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,16 @@ TEST_F(SheetTest, BuildersMakeHintsFontsAndAppendInTheirModes)
     EXPECT_EQ(rv.itemParaMode(rv.itemCount() - 1), kContinueParagraph); // inline choice
     AnswerButton* plain = sheet.addNewRadioButton(QStringLiteral("RBx"), QStringLiteral(" "), 9, 0, 0);
     EXPECT_FALSE(plain->font().bold());
+    // A second button of an existing name is refused and leaves nothing behind.
+    const int items = rv.itemCount();
+    const size_t buttons = sheet.answerButtons().size();
+    EXPECT_THROW(sheet.addNewRadioButton(QStringLiteral("RB2"), QStringLiteral("again"), 9, 1, 12),
+                 tv::Error);
+    EXPECT_THROW(sheet.addNewRadioButtonInline(QStringLiteral("RBx"), QStringLiteral("again"), 9, 1, 12),
+                 tv::Error);
+    EXPECT_EQ(rv.itemCount(), items);
+    EXPECT_EQ(sheet.answerButtons().size(), buttons);
+    EXPECT_EQ(sheet.findChildren<AnswerButton*>(QStringLiteral("RB2")).size(), 1);
 }
 
 TEST_F(SheetTest, FirstRightAnswerWritesTheFourTexts)
