@@ -498,7 +498,8 @@ void TfrmTestMaster::ExitEditBoxExit(AnswerBox* box)
         return;
     askingSure_ = true;
     const bool sure =
-        messageBoxes().confirm(this, QStringLiteral("Warning"), sheettext::areYouSure());
+        messageBoxes().confirm(this, QStringLiteral("Warning"), sheettext::areYouSure(),
+                               MessageBoxes::Icon::Warning);
     askingSure_ = false;
     if (!sure)
         return;

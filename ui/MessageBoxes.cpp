@@ -12,10 +12,13 @@ public:
     {
         QMessageBox::information(parent, title, text);
     }
-    bool confirm(QWidget* parent, const QString& title, const QString& text) override
+    bool confirm(QWidget* parent, const QString& title, const QString& text, Icon icon) override
     {
-        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes;
+        const auto buttons = QMessageBox::Yes | QMessageBox::No;
+        const auto answer = icon == Icon::Warning
+            ? QMessageBox::warning(parent, title, text, buttons, QMessageBox::Yes)
+            : QMessageBox::question(parent, title, text, buttons, QMessageBox::Yes);
+        return answer == QMessageBox::Yes;
     }
     void error(QWidget* parent, const QString& text) override
     {

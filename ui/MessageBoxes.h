@@ -9,11 +9,14 @@ namespace tv {
 
 class MessageBoxes {
 public:
+    enum class Icon { Question, Warning };
+
     virtual ~MessageBoxes() = default;
     // A box with an OK button.
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
     // A Yes/No question; true for Yes.
-    virtual bool confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual bool confirm(QWidget* parent, const QString& title, const QString& text,
+                         Icon icon = Icon::Question) = 0;
     // The default error box used by the application-wide exception handler.
     virtual void error(QWidget* parent, const QString& text) = 0;
 };

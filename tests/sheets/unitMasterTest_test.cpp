@@ -283,6 +283,8 @@ TEST_F(SheetTest, TypedAnswerIsComparedExactly)
         sheet.ExitEditBoxExit(sheet.box); // answered: asks nothing more
     }
     EXPECT_EQ(boxes.questions, QStringList(3, "Are You Sure?"));
+    for (MessageBoxes::Icon icon : boxes.questionIcons)
+        EXPECT_EQ(icon, MessageBoxes::Icon::Warning); // a warning box, not a question
 }
 
 TEST_F(SheetTest, AnsweringNoKeepsTheBoxOpenAndAsksAgain)

@@ -4,6 +4,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <deque>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -26,9 +27,10 @@ public:
         infos << text;
         infoTitles << title;
     }
-    bool confirm(QWidget*, const QString&, const QString& text) override
+    bool confirm(QWidget*, const QString&, const QString& text, Icon icon) override
     {
         questions << text;
+        questionIcons.push_back(icon);
         if (answers_.empty())
             return false;
         bool a = answers_.front();
@@ -38,6 +40,7 @@ public:
     void error(QWidget*, const QString& text) override { errors << text; }
 
     QStringList infos, infoTitles, questions, errors;
+    std::vector<Icon> questionIcons;
 
 private:
     std::deque<bool> answers_;
