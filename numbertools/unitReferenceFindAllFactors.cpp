@@ -72,7 +72,10 @@ TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : Tool
     factorsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     factorsArea->setWidgetResizable(true);
     factorsArea->setWidget(lblFactors);
+    // The scroll area makes the label fill its own background: give it the
+    // window's colour so the list does not sit in a grey box.
     setBackground(factorsArea->viewport(), back);
+    setBackground(lblFactors, back);
     factorsArea->setGeometry(15, 144, 600, 250);
 
     btnExit = makeExitButton(this);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,10 @@ TEST_F(FindAllFactorsWindow, OpensAsDescribed)
     EXPECT_EQ(captionOf(w.btnExit), toolPalette::ExitButtonFontColor);
     EXPECT_EQ(captionOf(w.btnFindFactors), QColor(Qt::black));
     EXPECT_EQ(w.lblNbrFactors->alignment() & Qt::AlignRight, Qt::AlignRight);
+    // The divisor list lies on the window's own colour, not a grey box.
+    const QColor back(0xFD, 0xDF, 0x99);
+    EXPECT_EQ(backgroundOf(&w), back);
+    EXPECT_EQ(w.lblFactors->grab().toImage().pixelColor(w.lblFactors->width() / 2, w.lblFactors->height() / 2), back);
     saveSnapshot(w, "FindAllFactors");
 }
 
