@@ -6,10 +6,32 @@
 
 namespace tv {
 
+namespace {
+
+template <class Sheet>
+SheetListing listing()
+{
+    // The class name without its namespace, as the catalogue names it.
+    const QString full = QString::fromLatin1(Sheet::staticMetaObject.className());
+    return {full.mid(full.lastIndexOf(QLatin1Char(':')) + 1), &Sheet::content(),
+            [](ActivityHost& host) -> QDialog* { return new Sheet(host); }};
+}
+
+} // namespace
+
+const std::vector<SheetListing>& sheetListings()
+{
+    static const std::vector<SheetListing> all = {
+        listing<TfrmOrderOfOperations>(),
+    };
+    return all;
+}
+
 void registerSheetsWindows(WindowRegistry& registry)
 {
     registerMasterTestResources();
-    registry.addHosted<TfrmOrderOfOperations>(QStringLiteral("TfrmOrderOfOperations"));
+    for (const SheetListing& s : sheetListings())
+        registry.add(s.className, s.make);
 }
 
 } // namespace tv

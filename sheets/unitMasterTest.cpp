@@ -1,6 +1,7 @@
 #include "sheets/unitMasterTest.h"
 
 #include "app/ActivityHost.h"
+#include "sheets/SheetBuilder.h"
 #include "sheets/SheetPicture.h"
 #include "sheets/unitMessageWindow.h"
 #include "ui/Components.h"
@@ -51,59 +52,6 @@ void makeTransparent(QWidget* w)
 }
 
 } // namespace
-
-// ----------------------------------------------------------------- AnswerButton
-
-AnswerButton::AnswerButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
-{
-}
-
-void AnswerButton::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool judged = e->button() == Qt::LeftButton && isEnabled() && isDown()
-                        && hitButton(e->position().toPoint());
-    QRadioButton::mouseReleaseEvent(e);
-    if (judged)
-        emit mouseClicked(this);
-}
-
-void AnswerButton::keyPressEvent(QKeyEvent* e)
-{
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        emit enterPressed(this);
-        return;
-    }
-    QRadioButton::keyPressEvent(e);
-}
-
-// -------------------------------------------------------------------- AnswerBox
-
-AnswerBox::AnswerBox(QWidget* parent) : QLineEdit(parent) {}
-
-void AnswerBox::focusOutEvent(QFocusEvent* e)
-{
-    QLineEdit::focusOutEvent(e);
-    // Leaving means going to another control: switching windows, a pop-up
-    // menu or a message box opening does not.
-    const Qt::FocusReason r = e->reason();
-    if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason && isEnabled())
-        emit left(this);
-}
-
-void AnswerBox::keyPressEvent(QKeyEvent* e)
-{
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        emit enterPressed(this);
-        return;
-    }
-    QLineEdit::keyPressEvent(e);
-}
-
-void ClickArea::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        emit clicked();
-}
 
 // --------------------------------------------------------------- TfrmTestMaster
 
@@ -271,6 +219,35 @@ void TfrmTestMaster::setInvestigationTitle(const QString& label, const QString& 
     lblFormTitle->setText(label);
     sheetTitle = lblFormTitle->text();
     RV->addText(heading, 2, 1);
+}
+
+void TfrmTestMaster::setTutorialTitleA(const QString& title, int headingStyle)
+{
+    setTitleFontSize(18);
+    lblFormTitle->setText(titlePrefix + title);
+    sheetTitle = lblFormTitle->text();
+    setWindowTitle(QStringLiteral("Tallyvale, ") + sheetTitle
+                   + QStringLiteral(" - read, then try the problems"));
+    RV->addText(sheetTitle, headingStyle, 1);
+}
+
+void TfrmTestMaster::setTutorialTitleB(const QString& title)
+{
+    lblFormTitle->setText(title);
+    sheetTitle = lblFormTitle->text();
+    setWindowTitle(QStringLiteral("Tallyvale Skills Review, ") + sheetTitle
+                   + QStringLiteral(" - read, then try the problems"));
+    RV->addText(QStringLiteral("Tutorial - ") + sheetTitle, 1, 1);
+}
+
+void TfrmTestMaster::build(const sheet::SheetContent& content)
+{
+    SheetBuilder(*this, content).build();
+}
+
+void TfrmTestMaster::buildPart(int part, SheetBuilder&)
+{
+    throw Error(QStringLiteral("This sheet has no part %1 to build").arg(part));
 }
 
 // ----------------------------------------------------------------- builders
@@ -458,36 +435,37 @@ void TfrmTestMaster::NRBClick(AnswerButton*)
         DoIsCorrect();
     else
         DoIsWrong();
-    setProgressSuffix(sheettext::progressSuffix(score_.numCorrect(), score_.numTried()));
 }
 
 void TfrmTestMaster::DoIsCorrect()
 {
-    startPictureTimer();
-    score_.recordCorrect();
-    WriteTried();
-    WriteGrade();
-    imgCorrect->show();
-    imgCorrect->raise();
-    imgWrong->raise();
-    if (AnswerButton* b = getClickedButton()) {
-        WriteMessage(sheettext::correctMessage(getQuestionNumber(b)));
-        KillCurrentQuestion(b);
-    }
+    judge(true, getClickedButton());
 }
 
 void TfrmTestMaster::DoIsWrong()
 {
+    judge(false, getClickedButton());
+}
+
+void TfrmTestMaster::judge(bool right, AnswerButton* choice)
+{
     startPictureTimer();
-    score_.recordWrong();
+    if (right)
+        score_.recordCorrect();
+    else
+        score_.recordWrong();
     WriteTried();
     WriteGrade();
-    imgWrong->show();
+    // The wrong picture lies on top when both show.
+    (right ? imgCorrect : imgWrong)->show();
+    imgCorrect->raise();
     imgWrong->raise();
-    if (AnswerButton* b = getClickedButton()) {
-        WriteMessage(sheettext::wrongMessage(getQuestionNumber(b)));
-        KillCurrentQuestion(b);
+    if (choice) {
+        const int q = getQuestionNumber(choice);
+        WriteMessage(right ? sheettext::correctMessage(q) : sheettext::wrongMessage(q));
+        KillCurrentQuestion(choice);
     }
+    setProgressSuffix(sheettext::progressSuffix(score_.numCorrect(), score_.numTried()));
 }
 
 void TfrmTestMaster::ExitEditBoxExit(AnswerBox* box)
@@ -503,22 +481,9 @@ void TfrmTestMaster::ExitEditBoxExit(AnswerBox* box)
     askingSure_ = false;
     if (!sure)
         return;
-    if (typedAnswerMatches(box->text(), box->hint())) {
-        score_.recordCorrect();
-        WriteTried();
-        imgCorrect->show();
-        imgCorrect->raise();
-        imgWrong->raise();
-    } else {
-        score_.recordWrong();
-        imgWrong->show();
-        imgWrong->raise();
-        WriteTried();
-    }
-    startPictureTimer();
-    WriteGrade();
+    // A typed answer writes no status message: panel 0 keeps the last one.
+    judge(typedAnswerMatches(box->text(), box->hint()), nullptr);
     box->setEnabled(false);
-    setProgressSuffix(sheettext::progressSuffix(score_.numCorrect(), score_.numTried()));
 }
 
 void TfrmTestMaster::timerMasterTimer()

@@ -9,6 +9,7 @@
 // program-wide single-instance guard at start-up already hands over to the
 // first copy, so the sheet needs no marker of its own.
 #include "app/StudentJournal.h"
+#include "sheets/AnswerControls.h"
 #include "sheets/RichDocument.h"
 #include "sheets/unitMasterTestScoring.h"
 #include "sheets/unitMessageWindow.h"
@@ -17,9 +18,7 @@
 
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QRadioButton>
 
 class QProgressBar;
 class QPushButton;
@@ -29,64 +28,11 @@ class QTimer;
 namespace tv {
 
 class ActivityHost;
+class SheetBuilder;
 class SheetPicture;
-
-// A choice of a question. Its hint is question number × 10 + correct flag; it
-// is kept out of the tool tip so hovering does not give the answer away. Only
-// a mouse click judges it: Space (and the arrow keys) just move the dot.
-class AnswerButton : public QRadioButton {
-    Q_OBJECT
-public:
-    AnswerButton(const QString& caption, QWidget* parent = nullptr);
-    QString hint() const { return hint_; }
-    void setHint(const QString& hint) { hint_ = hint; }
-
-signals:
-    // A left-button click released over the enabled button.
-    void mouseClicked(tv::AnswerButton* button);
-    void enterPressed(QWidget* from);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QString hint_;
-};
-
-// A typed answer. The expected text is its hint. It is judged when it loses
-// the focus to another control of the sheet (Tab, Enter or a click), also
-// when it was never touched; a window switch does not count as leaving it.
-class AnswerBox : public QLineEdit {
-    Q_OBJECT
-public:
-    explicit AnswerBox(QWidget* parent = nullptr);
-    QString hint() const { return hint_; }
-    void setHint(const QString& hint) { hint_ = hint; }
-
-signals:
-    void left(tv::AnswerBox* box);
-    void enterPressed(QWidget* from);
-
-protected:
-    void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QString hint_;
-};
-
-// An invisible area that reports a click (the print area left of the bar).
-class ClickArea : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
+namespace sheet {
+struct SheetContent;
+}
 
 // Registers the base window's pictures (a static library's resources are not
 // registered by themselves).
@@ -121,7 +67,17 @@ public:
     void setSkillsReviewTitle(const QString& title);
     // Investigation: the label text and a heading in style 2; caption kept.
     void setInvestigationTitle(const QString& label, const QString& heading);
+    // Tutorials: A takes the tab prefix (label at 18 pt, heading in
+    // `headingStyle`); B the title alone with the heading "Tutorial - " + title.
+    void setTutorialTitleA(const QString& title, int headingStyle);
+    void setTutorialTitleB(const QString& title);
     void setTitleFontSize(int pointSize);
+
+    // Fills the document from a sheet's content table and lays it out.
+    void build(const sheet::SheetContent& content);
+    // Builds part `part` of the content's custom steps: the irregular pieces
+    // a sheet writes in code. The base has none and throws.
+    virtual void buildPart(int part, SheetBuilder& builder);
 
     // --- content builders
     AnswerButton* addNewRadioButton(const QString& name, const QString& caption, int questionNumber,
@@ -199,6 +155,9 @@ protected:
 
 private:
     void FormCreate(ActivityHost& host);
+    // The one verdict step of every answer: counters, grade, picture, bar,
+    // and for a choice the status message and the lock on its question.
+    void judge(bool right, AnswerButton* choice);
     void setProgressSuffix(const QString& suffix);
     void startPictureTimer();
     void moveFocusOn(QWidget* from);

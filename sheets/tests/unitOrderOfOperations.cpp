@@ -6,52 +6,84 @@
 
 namespace tv {
 
+using namespace sheet;
+
 namespace {
 
-struct Choice {
-    const char16_t* caption;
-    bool correct;
-};
-
-struct Question {
-    int number;
-    const char16_t* prompt;
-    Choice choices[4];
-};
-
-// Every keyed answer is worked out in the comment beside it.
-const Question kQuestions[] = {
-    // 20 + 18
-    {1, u"1.  5×4+6×3= ?", {{u"150", false}, {u"38", true}, {u"78", false}, {u"None of the above.", false}}},
-    // 18 - (6 ÷ 3) × 2 = 18 - 4
-    {2, u"2.  18 - 6÷3×2 = ?", {{u"8", false}, {u"17", false}, {u"14", true}, {u"None of the above.", false}}},
-    // 7 + 3 × 6
-    {3, u"3.  7+3×(10 - 4) = ?", {{u"60", false}, {u"33", false}, {u"19", false}, {u"25", true}}},
-    // left to right: (48 ÷ 6) ÷ 2 = 8 ÷ 2
-    {5, u"5.  48÷6÷2 = ?", {{u"16", false}, {u"2", false}, {u"4", true}, {u"None of the above.", false}}},
-    // left to right: (20 - 4) + 3
-    {6, u"6.  20 - 4+3 = ?", {{u"13", false}, {u"27", false}, {u"17", false}, {u"19", true}}},
-    // 2 × 7 × 5
-    {7, u"7.  2×(3+4)×5 = ?", {{u"26", false}, {u"70", true}, {u"50", false}, {u"None of the above.", false}}},
-    // (36 ÷ 9) × 3 = 4 × 3
-    {8, u"8.  36÷(2+7)×3 = ?", {{u"12", true}, {u"25", false}, {u"39", false}, {u"None of the above.", false}}},
-    // 10 - 6 + 2
-    {9, u"9.  10 - 2×3+8÷4 = ?", {{u"8", false}, {u"2", false}, {u"6", true}, {u"None of the above.", false}}},
-    // 12 ÷ 4 + 1
-    {10, u"10.  (15 - 3)÷(2+2)+1 = ?", {{u"2.4", false}, {u"4", true}, {u"3", false}, {u"None of the above.", false}}},
-};
-
-QString text(const char16_t* s)
+// Each sum is written once: the prompt shows it and the content check works
+// it out, left to right within each level of precedence.
+constexpr Choice q(int n, const char16_t* prompt, const char16_t* sum, const char16_t* a, const char16_t* b,
+         const char16_t* c, const char16_t* d, int keyed)
 {
-    return QString::fromUtf16(s);
+    Choice x;
+    x.printed = n;
+    x.prompt = prompt;
+    x.expression = sum;
+    x.promptStyle = Style::BoldNormal;
+    x.choices[0] = a;
+    x.choices[1] = b;
+    x.choices[2] = c;
+    x.choices[3] = d;
+    x.keyed = keyed;
+    return x;
 }
 
+constexpr const char16_t* kNone = u"None of the above.";
+
+constexpr Choice kQ1 = q(1, u"{n}.  {e}= ?", u"5×4+6×3", u"150", u"38", u"78", kNone, 1);
+constexpr Choice kQ2 = q(2, u"{n}.  {e} = ?", u"18 - 6÷3×2", u"8", u"17", u"14", kNone, 2);
+constexpr Choice kQ3 = q(3, u"{n}.  {e} = ?", u"7+3×(10 - 4)", u"60", u"33", u"19", u"25", 3);
+constexpr Choice kQ5 = q(5, u"{n}.  {e} = ?", u"48÷6÷2", u"16", u"2", u"4", kNone, 2);
+constexpr Choice kQ6 = q(6, u"{n}.  {e} = ?", u"20 - 4+3", u"13", u"27", u"17", u"19", 3);
+constexpr Choice kQ7 = q(7, u"{n}.  {e} = ?", u"2×(3+4)×5", u"26", u"70", u"50", kNone, 1);
+constexpr Choice kQ8 = q(8, u"{n}.  {e} = ?", u"36÷(2+7)×3", u"12", u"25", u"39", kNone, 0);
+constexpr Choice kQ9 = q(9, u"{n}.  {e} = ?", u"10 - 2×3+8÷4", u"8", u"2", u"6", kNone, 2);
+constexpr Choice kQ10 = q(10, u"{n}.  {e} = ?", u"(15 - 3)÷(2+2)+1", u"2.4", u"4", u"3", kNone, 1);
+
+// Question 4 is typed, its prompt a label on the question's line; it has no
+// number of its own in the scoring, so question 5 keeps its printed number.
+constexpr Typed kQ4{.printed = 4,
+                   .expression = u"9+12÷4 - 6",
+                   .label = u"{n}.   {e}=?",
+                   .labelPara = Para::Question,
+                   .expected = u"6"};
+
+constexpr Step kSteps[] = {
+    link(u"TESTJUMP", "jump1", Para::Centred),
+    text(u"     "),
+    link(u"WINDOW", "jump2"),
+    rule(Rule::ThickRed),
+    blank(),
+    blank(),
+    ask(kQ1),
+    anchor("jump3"),
+    ask(kQ2),
+    anchor("jump2"),
+    ask(kQ3),
+    ask(kQ4),
+    anchor("jump1"),
+    link(u"Question2", "jump3", Para::Plain),
+    blank(),
+    ask(kQ5),
+    ask(kQ6),
+    ask(kQ7),
+    ask(kQ8),
+    ask(kQ9),
+    ask(kQ10),
+};
+
+constexpr SheetContent kContent{.convention = TitleConvention::TabPrefix,
+                                .title = u"Order of Operations",
+                                .styles = StyleTableKind::OrderOfOperations,
+                                .steps = kSteps};
+
 } // namespace
+
+const SheetContent& TfrmOrderOfOperations::content() { return kContent; }
 
 TfrmOrderOfOperations::TfrmOrderOfOperations(ActivityHost& host) : TfrmTestMaster(host)
 {
     setObjectName(QStringLiteral("frmOrderOfOperations"));
-    RV->setStyleTable(StyleTable::orderOfOperations());
 
     NAGButton3 = new QPushButton(QStringLiteral("NAGButton3"), this);
     NAGButton3->setObjectName(QStringLiteral("NAGButton3"));
@@ -61,46 +93,7 @@ TfrmOrderOfOperations::TfrmOrderOfOperations(ActivityHost& host) : TfrmTestMaste
     connect(NAGButton3, &QPushButton::clicked, this, &TfrmOrderOfOperations::NAGButton3Click);
     NAGButton3->lower();
 
-    setTabPrefixTitle(QStringLiteral("Order of Operations"));
-    RV->addTaggedText(QStringLiteral("TESTJUMP"), 4, 1, QStringLiteral("jump1"));
-    RV->addText(QStringLiteral("     "), 0, kContinueParagraph);
-    RV->addTaggedText(QStringLiteral("WINDOW"), 4, kContinueParagraph, QStringLiteral("jump2"));
-    doThickRedLine();
-    RV->addText(QStringLiteral(" "), 0, 0);
-    RV->addText(QStringLiteral(" "), 0, 0);
-
-    const auto emptyLine = [this] { RV->addText(QStringLiteral(" "), 0, 0); };
-    int rb = 0;
-    const auto choiceQuestion = [&](const Question& q) {
-        RV->addText(text(q.prompt), 12, 2);
-        emptyLine();
-        for (const Choice& c : q.choices)
-            addNewRadioButton(QStringLiteral("RB") + QString::number(++rb), text(c.caption), q.number,
-                              c.correct ? 1 : 0, 12);
-        emptyLine();
-        emptyLine();
-    };
-
-    choiceQuestion(kQuestions[0]);
-    RV->addCheckpoint(QStringLiteral("jump3"));
-    choiceQuestion(kQuestions[1]);
-    RV->addCheckpoint(QStringLiteral("jump2"));
-    choiceQuestion(kQuestions[2]);
-
-    // Question 4 is typed: 9 + 3 - 6. It has no number of its own in the
-    // scoring, so question 5 keeps its printed number.
-    addNewNagLable(text(u"4.   9+12÷4 - 6=?"), 2);
-    addNewNagEdit(QStringLiteral("Edit1"), QStringLiteral("6"), kContinueParagraph);
-    emptyLine();
-    emptyLine();
-
-    RV->addCheckpoint(QStringLiteral("jump1"));
-    RV->addTaggedText(QStringLiteral("Question2"), 4, 0, QStringLiteral("jump3"));
-    emptyLine();
-    for (size_t i = 3; i < std::size(kQuestions); ++i)
-        choiceQuestion(kQuestions[i]);
-
-    RV->formatDocument();
+    build(kContent);
 }
 
 void TfrmOrderOfOperations::NAGButton3Click()

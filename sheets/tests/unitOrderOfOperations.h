@@ -4,6 +4,7 @@
 // and a style table of thirteen text styles. Its three links and three
 // anchors are there to try the document out: no handler is attached, so a
 // click on a link does nothing.
+#include "sheets/SheetContent.h"
 #include "sheets/unitMasterTest.h"
 
 class QPushButton;
@@ -14,6 +15,7 @@ class TfrmOrderOfOperations : public TfrmTestMaster {
     Q_OBJECT
 public:
     explicit TfrmOrderOfOperations(ActivityHost& host);
+    static const sheet::SheetContent& content();
 
     // Hidden behind the document: opens the message window with a line of text.
     QPushButton* NAGButton3 = nullptr;
