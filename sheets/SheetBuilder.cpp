@@ -1,5 +1,6 @@
 #include "sheets/SheetBuilder.h"
 
+#include "sheets/ExpressionPicture.h"
 #include "sheets/RichDocument.h"
 #include "sheets/SheetPicture.h"
 #include "sheets/unitMasterTest.h"
@@ -118,13 +119,17 @@ void SheetBuilder::addRule(Rule rule)
     }
 }
 
-SheetPicture* SheetBuilder::addPicture(const Picture& picture, Para para)
+SheetPicture* SheetBuilder::addPicture(const Picture& picture, Para para,
+                                       const char16_t* expression)
 {
     const auto kind = content_.layout.pictureKind == sheet::PictureKind::Animated
                           ? tv::PictureKind::Animated
                           : tv::PictureKind::Still;
-    auto* p = new SheetPicture(QString::fromLatin1(picture.resource),
-                               QSize(picture.width, picture.height), kind, &sheet_);
+    if (picture.drawn && !expression)
+        throw Error(QStringLiteral("A drawn picture needs the question's expression"));
+    auto* p = picture.drawn ? new SheetPicture(drawExpression(qs(expression)), kind, &sheet_)
+                            : new SheetPicture(QString::fromLatin1(picture.resource),
+                                               QSize(picture.width, picture.height), kind, &sheet_);
     sheet_.RV->addControl(p, num(para), valign(picture.align));
     return p;
 }
@@ -179,24 +184,25 @@ void SheetBuilder::addStep(const Step& step)
     }
 }
 
-void SheetBuilder::addPrompt(const QString& prompt, Style style, Para para, const Picture& picture)
+void SheetBuilder::addPrompt(const QString& prompt, Style style, Para para, const Picture& picture,
+                             const char16_t* expression)
 {
     const qsizetype at = prompt.indexOf(kPicturePlace);
     const bool inlinePicture = picture.present() && !picture.centred;
     if (at < 0) {
         addText(prompt, style, para);
         if (inlinePicture)
-            addPicture(picture, Para::Continue);
+            addPicture(picture, Para::Continue, expression);
     } else {
         addText(prompt.left(at), style, para);
         if (inlinePicture)
-            addPicture(picture, Para::Continue);
+            addPicture(picture, Para::Continue, expression);
         const QString rest = prompt.mid(at + kPicturePlace.size());
         if (!rest.isEmpty())
             addText(rest, style, Para::Continue);
     }
     if (picture.present() && picture.centred)
-        addPicture(picture, Para::Centred);
+        addPicture(picture, Para::Centred, expression);
 }
 
 void SheetBuilder::addChoiceQuestion(const Choice& q)
@@ -204,7 +210,8 @@ void SheetBuilder::addChoiceQuestion(const Choice& q)
     const QuestionLayout& layout = content_.layout;
     if (layout.ruled)
         addRule(Rule::ThinBlue);
-    addPrompt(expand(q.prompt, q.printed, q.expression), q.promptStyle, Para::Question, q.picture);
+    addPrompt(expand(q.prompt, q.printed, q.expression), q.promptStyle, Para::Question, q.picture,
+              q.expression);
     if (q.inlineChoices) {
         for (int i = 0; i < q.choiceCount(); ++i) {
             addChoice(qs(q.choices[i]), q.engineNumber(), i == q.keyed, q.bold, true);
@@ -227,9 +234,9 @@ void SheetBuilder::addTypedQuestion(const Typed& q)
         addRule(Rule::ThinBlue);
     if (q.prompt)
         addPrompt(expand(q.prompt, q.printed, q.expression), q.promptStyle, q.promptPara,
-                  q.picture);
+                  q.picture, q.expression);
     else if (q.picture.present())
-        addPicture(q.picture, q.picture.centred ? Para::Centred : Para::Continue);
+        addPicture(q.picture, q.picture.centred ? Para::Centred : Para::Continue, q.expression);
     if (q.label)
         sheet_.addNewNagLable(expand(q.label, q.printed, q.expression), num(q.labelPara));
     addBox(qs(q.expected), q.boxPara);

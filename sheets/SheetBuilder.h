@@ -33,7 +33,9 @@ public:
     void addText(const QString& text, sheet::Style style, sheet::Para para);
     void addBlank();
     void addRule(sheet::Rule rule);
-    SheetPicture* addPicture(const sheet::Picture& picture, sheet::Para para);
+    // A picture from the resources, or (drawn) the typeset `expression`.
+    SheetPicture* addPicture(const sheet::Picture& picture, sheet::Para para,
+                             const char16_t* expression = nullptr);
     AnswerButton* addChoice(const QString& caption, int questionNumber, bool right, bool bold,
                             bool onTheLine = false);
     AnswerBox* addBox(const QString& expected, sheet::Para para);
@@ -49,7 +51,7 @@ private:
     void addTypedQuestion(const sheet::Typed& q);
     // A prompt template with an optional inline picture at "{p}".
     void addPrompt(const QString& prompt, sheet::Style style, sheet::Para para,
-                   const sheet::Picture& picture);
+                   const sheet::Picture& picture, const char16_t* expression);
 
     TfrmTestMaster& sheet_;
     const sheet::SheetContent& content_;

@@ -74,16 +74,29 @@ enum class TitleConvention : std::int8_t {
 // reviews' pictures) plays GIFs and prints as an empty frame.
 enum class PictureKind : std::int8_t { Still, Animated };
 
+// A picture is a drawing from the resources, or the question's own
+// expression typeset as a textbook prints it (stacked fractions, mixed
+// numbers, signs), made from the very text the check works out.
 struct Picture {
-    const char* resource = nullptr; // ":/sheets/..." ; null: no picture
-    int width = 0;
+    const char* resource = nullptr; // ":/sheets/..."
+    int width = 0;                  // display size; a drawn expression takes its own
     int height = 0;
     // A centred paragraph of its own, or inside the running line.
     bool centred = false;
     VAlign align = VAlign::Middle;
+    bool drawn = false; // draw the question's expression instead of a resource
 
-    constexpr bool present() const { return resource != nullptr; }
+    constexpr bool present() const { return resource != nullptr || drawn; }
 };
+
+// The question's expression, drawn inline after its number (at "{p}").
+constexpr Picture drawnExpression(bool centred = false)
+{
+    Picture p;
+    p.drawn = true;
+    p.centred = centred;
+    return p;
+}
 
 // Why a question's answer is not computed by the content check, in one
 // word. Every question either has a worked answer or one of these.

@@ -115,6 +115,12 @@ SheetPicture::SheetPicture(const QString& resource, const QSize& displaySize, Pi
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
 }
 
+SheetPicture::SheetPicture(const QImage& drawn, PictureKind kind, QWidget* parent)
+    : QWidget(parent), kind_(kind), still_(drawn)
+{
+    resize(drawn.size());
+}
+
 SheetPicture::~SheetPicture() = default;
 
 bool SheetPicture::isPlaying() const { return movie_ && movie_->state() == QMovie::Running; }

@@ -25,6 +25,9 @@ public:
     // `displaySize` empty or invalid: the picture's own size.
     SheetPicture(const QString& resource, const QSize& displaySize, PictureKind kind = PictureKind::Still,
                  QWidget* parent = nullptr);
+    // A picture drawn by the program (a question's typeset exercise), shown
+    // at its own size; resource() is empty.
+    SheetPicture(const QImage& drawn, PictureKind kind, QWidget* parent = nullptr);
     ~SheetPicture() override;
 
     QString resource() const { return resource_; }

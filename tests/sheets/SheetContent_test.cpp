@@ -2,6 +2,7 @@
 // against the published answer keys, its arithmetic is worked out exactly,
 // its pictures are decoded and its styles looked up, and the built window is
 // compared with the table it came from.
+#include "sheets/ExpressionPicture.h"
 #include "sheets/RegisterSheets.h"
 #include "sheets/RichDocumentStyles.h"
 #include "sheets/SheetBuilder.h"
@@ -39,6 +40,9 @@ struct KeyRow {
     const char* className;
     const char16_t* key;
     std::vector<const char16_t*> typed;
+    // Every question shows its exercise drawn from the very expression the
+    // check works out (the fraction drills).
+    bool picturesAreTheWork = false;
 };
 
 const KeyRow kKeys[] = {
@@ -64,13 +68,13 @@ const KeyRow kKeys[] = {
     {"TfrmPercentOfNumber1", u"BADABCCDDA", {}},
     {"TfrmSRFindingPercent", u"CBBDBDCABB", {}},
     {"TfrmSRShopping", u"BDBBCBDBCD", {}},
-    {"TfrmSRAddFractions", u"DBCADACACA", {}},
-    {"TfrmSRSubtractFractions", u"BDACBDBDBC", {}},
-    {"TfrmSRMultiplyFractions", u"DBBBDBADBC", {}},
-    {"TfrmSRAddMixed", u"BACBDCBAAC", {}},
-    {"TfrmSRSubtractMixed", u"CBCACACBAC", {}},
-    {"TfrmSRDivideFractions", u"CBDABCDBDB", {}},
-    {"TfrmSRImproperToMixed", u"CCAACCBABA", {}},
+    {"TfrmSRAddFractions", u"DBCADACACA", {}, true},
+    {"TfrmSRSubtractFractions", u"BDACBDBDBC", {}, true},
+    {"TfrmSRMultiplyFractions", u"DBBBDBADBC", {}, true},
+    {"TfrmSRAddMixed", u"BACBDCBAAC", {}, true},
+    {"TfrmSRSubtractMixed", u"CBCACACBAC", {}, true},
+    {"TfrmSRDivideFractions", u"CBDABCDBDB", {}, true},
+    {"TfrmSRImproperToMixed", u"CCAACCBABA", {}, true},
     {"TfrmSRTestPrep", u"CBDABBBDAC", {}},
     {"TfrmSRTestPrep1", u"ADBBADDDAC", {}},
     {"TfrmSRTestPrep2", u"DCDBCBCABC", {}},
@@ -110,7 +114,8 @@ struct Reading {
     std::vector<int> printed;       // printed numbers of all questions, in order
     std::vector<const Choice*> choices;
     std::vector<const Typed*> typedQuestions;
-    std::vector<Picture> pictures;
+    // Each picture with the expression a drawn one typesets.
+    std::vector<std::pair<Picture, const char16_t*>> pictures;
     std::vector<int> styles;
 
     void addStyles(const char16_t* text, Style base)
@@ -134,14 +139,14 @@ Reading read(const SheetContent& c)
             r.styles.push_back(static_cast<int>(s.style));
             break;
         case Step::Kind::Picture:
-            r.pictures.push_back(s.picture);
+            r.pictures.emplace_back(s.picture, nullptr);
             break;
         case Step::Kind::Choice:
             r.key += static_cast<char16_t>(u'A' + s.choice->keyed);
             r.choices.push_back(s.choice);
             r.addStyles(s.choice->prompt, s.choice->promptStyle);
             if (s.choice->picture.present())
-                r.pictures.push_back(s.choice->picture);
+                r.pictures.emplace_back(s.choice->picture, s.choice->expression);
             if (s.choice->printed > 0)
                 r.printed.push_back(s.choice->printed);
             break;
@@ -155,7 +160,7 @@ Reading read(const SheetContent& c)
             r.addStyles(s.typed->prompt, s.typed->promptStyle);
             r.addStyles(s.typed->after, s.typed->afterStyle);
             if (s.typed->picture.present())
-                r.pictures.push_back(s.typed->picture);
+                r.pictures.emplace_back(s.typed->picture, s.typed->expression);
             break;
         case Step::Kind::Anchor:
         case Step::Kind::Rule:
@@ -307,7 +312,15 @@ TEST_P(SheetContentCheck, EveryComputedAnswerIsWorkedOutExactly)
 
 TEST_P(SheetContentCheck, PicturesDecodeAtTheirDisplaySize)
 {
-    for (const Picture& p : read(*GetParam().content).pictures) {
+    for (const auto& [p, expression] : read(*GetParam().content).pictures) {
+        if (p.drawn) {
+            SCOPED_TRACE(u8(expression));
+            ASSERT_NE(expression, nullptr);
+            QImage image;
+            EXPECT_NO_THROW(image = drawExpression(qs(expression)));
+            EXPECT_LE(image.width(), 560) << "wider than the document's text";
+            continue;
+        }
         const QString resource = QString::fromLatin1(p.resource);
         SCOPED_TRACE(resource.toStdString());
         EXPECT_TRUE(QFile::exists(resource));
@@ -315,6 +328,19 @@ TEST_P(SheetContentCheck, PicturesDecodeAtTheirDisplaySize)
         EXPECT_NO_THROW(natural = SheetPicture::naturalSize(resource));
         EXPECT_EQ(natural, QSize(p.width, p.height)) << "drawn for another size";
         EXPECT_FALSE(SheetPicture::loadImage(resource, QSize(p.width, p.height)).isNull());
+    }
+}
+
+TEST_P(SheetContentCheck, DrillPicturesShowTheWorkedExercise)
+{
+    const KeyRow* row = keyRowOf(GetParam().className);
+    if (!row || !row->picturesAreTheWork)
+        GTEST_SKIP() << "not a drill of drawn exercises";
+    for (const Choice* q : read(*GetParam().content).choices) {
+        EXPECT_TRUE(q->picture.drawn) << "question " << q->printed << " has no drawn exercise";
+        EXPECT_EQ(q->work, nullptr) << "question " << q->printed
+                                    << ": worked from other numbers than the picture shows";
+        EXPECT_EQ(q->why, NotComputed::None) << "question " << q->printed;
     }
 }
 
