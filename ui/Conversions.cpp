@@ -21,47 +21,40 @@ namespace {
     throw ConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }
 
-// Parses into a 64-bit magnitude with overflow detection; `hex` reports the
-// hexadecimal form, which wraps into the signed range like a bit pattern.
-bool parseWhole(const QString& text, bool& negative, std::uint64_t& magnitude, bool& hex)
+// An optional sign and then decimal digits only, nothing before or after:
+// a stray blank in a typed number (or in a piece of "1 2/3") must fail rather
+// than be skipped. The magnitude is checked against 64 bits as it grows.
+bool parseWhole(const QString& text, bool& negative, std::uint64_t& magnitude)
 {
     int i = 0;
     const int n = text.size();
-    while (i < n && text[i] == QLatin1Char(' '))
-        ++i;
     negative = false;
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
         negative = text[i] == QLatin1Char('-');
         ++i;
     }
-    hex = false;
-    if (i < n && text[i] == QLatin1Char('$')) {
-        hex = true;
-        ++i;
-    } else if (i + 1 < n && text[i] == QLatin1Char('0')
-               && (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
-        hex = true;
-        i += 2;
-    }
     if (i >= n)
         return false;
-    const std::uint64_t base = hex ? 16 : 10;
     magnitude = 0;
     for (; i < n; ++i) {
         const char16_t c = text[i].unicode();
-        std::uint64_t digit;
-        if (c >= u'0' && c <= u'9')
-            digit = c - u'0';
-        else if (hex && c >= u'a' && c <= u'f')
-            digit = c - u'a' + 10;
-        else if (hex && c >= u'A' && c <= u'F')
-            digit = c - u'A' + 10;
-        else
+        if (c < u'0' || c > u'9')
             return false;
-        if (magnitude > (std::numeric_limits<std::uint64_t>::max() - digit) / base)
+        const std::uint64_t digit = c - u'0';
+        if (magnitude > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
             return false;
-        magnitude = magnitude * base + digit;
+        magnitude = magnitude * 10 + digit;
     }
+    return true;
+}
+
+// The value of -magnitude or +magnitude when it lies within [-limit-1, limit].
+bool signedValue(bool negative, std::uint64_t magnitude, std::uint64_t limit, std::int64_t& value)
+{
+    if (negative ? magnitude > limit + 1 : magnitude > limit)
+        return false;
+    // Negating in unsigned arithmetic keeps the least value well-defined.
+    value = static_cast<std::int64_t>(negative ? 0 - magnitude : magnitude);
     return true;
 }
 
@@ -69,41 +62,24 @@ bool parseWhole(const QString& text, bool& negative, std::uint64_t& magnitude, b
 
 std::int32_t strToInt(const QString& text)
 {
-    bool negative, hex;
+    bool negative;
     std::uint64_t m;
-    if (!parseWhole(text, negative, m, hex))
+    std::int64_t value;
+    if (!parseWhole(text, negative, m)
+        || !signedValue(negative, m, std::numeric_limits<std::int32_t>::max(), value))
         notInteger(text);
-    if (hex) {
-        if (m > 0xFFFFFFFFull)
-            notInteger(text);
-        auto bits = static_cast<std::uint32_t>(m);
-        if (negative)
-            bits = 0u - bits;
-        return static_cast<std::int32_t>(bits);
-    }
-    if (negative ? m > 2147483648ull : m > 2147483647ull)
-        notInteger(text);
-    return negative ? static_cast<std::int32_t>(0 - static_cast<std::int64_t>(m))
-                    : static_cast<std::int32_t>(m);
+    return static_cast<std::int32_t>(value);
 }
 
 std::int64_t strToInt64(const QString& text)
 {
-    bool negative, hex;
+    bool negative;
     std::uint64_t m;
-    if (!parseWhole(text, negative, m, hex))
+    std::int64_t value;
+    if (!parseWhole(text, negative, m)
+        || !signedValue(negative, m, std::numeric_limits<std::int64_t>::max(), value))
         notInteger(text);
-    if (hex) {
-        std::uint64_t bits = negative ? 0ull - m : m;
-        return static_cast<std::int64_t>(bits);
-    }
-    const std::uint64_t limit = negative ? 9223372036854775808ull : 9223372036854775807ull;
-    if (m > limit)
-        notInteger(text);
-    if (negative)
-        return m == 9223372036854775808ull ? std::numeric_limits<std::int64_t>::min()
-                                           : -static_cast<std::int64_t>(m);
-    return static_cast<std::int64_t>(m);
+    return value;
 }
 
 long double strToFloat(const QString& text)

@@ -7,9 +7,10 @@
 
 namespace tv {
 
-// Whole numbers: optional leading blanks, an optional sign, decimal digits
-// (or "$"/"0x" hexadecimal, taken as 32-bit). Anything else, or a value out
-// of range, throws ConvertError("'<text>' is not a valid integer value").
+// Whole numbers: an optional sign ('+' or '-') and one or more decimal
+// digits, nothing else (no blanks, no hexadecimal). Anything else, or a value
+// outside the type's range, throws
+// ConvertError("'<text>' is not a valid integer value") naming the text as given.
 std::int32_t strToInt(const QString& text);
 std::int64_t strToInt64(const QString& text);
 

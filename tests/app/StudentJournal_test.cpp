@@ -1,4 +1,5 @@
 #include "app/StudentJournal.h"
+#include "tests/support/FileHelpers.h"
 #include "ui/Errors.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +15,11 @@
 #include <QTemporaryDir>
 
 using namespace tv;
+using tv::test::readFile;
 
 namespace {
 
 const QLocale kUS(QLocale::English, QLocale::UnitedStates);
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
 
 struct JournalFixture : ::testing::Test {
     QTemporaryDir dir;
@@ -70,7 +64,7 @@ TEST_F(JournalFixture, ExampleRunByteForByte)
     now = QDateTime(QDate(2002, 12, 8), QTime(10, 40, 0));
     journal.writeLogOffLines(ana);
 
-    const QList<QByteArray> lines = readAll(journal.dataFilePath()).split('\n');
+    const QList<QByteArray> lines = readFile(journal.dataFilePath()).split('\n');
     ASSERT_EQ(lines.size(), 14); // 13 lines, each ended by CRLF
     for (int i = 0; i < 13; ++i)
         EXPECT_TRUE(lines[i].endsWith('\r')) << i;
@@ -88,7 +82,7 @@ TEST_F(JournalFixture, ExampleRunByteForByte)
     EXPECT_EQ(lines[12], QByteArray("**************************\r"));
     EXPECT_EQ(lines[13], QByteArray());
 
-    EXPECT_EQ(readAll(journal.gradeFilePath()),
+    EXPECT_EQ(readFile(journal.gradeFilePath()),
               QByteArray("1234 Ana Lopez Grade- 75 (Skills Review-Adding Decimals) 12/8/2002 10:21:40 AM\r\n"
                          "        6 of 8 Correct.\r\n"));
 }
@@ -98,7 +92,7 @@ TEST_F(JournalFixture, AppendsAcrossEventsAndCreatesOnlyWhatIsWritten)
     journal.writeLogOnLine(ana);
     EXPECT_FALSE(QFile::exists(journal.gradeFilePath()));
     journal.writeLogOnLine(ana);
-    EXPECT_EQ(readAll(journal.dataFilePath()).count("LOGGED ON"), 2);
+    EXPECT_EQ(readFile(journal.dataFilePath()).count("LOGGED ON"), 2);
 }
 
 TEST_F(JournalFixture, NoRecordIdWritesNothingAnywhere)
@@ -128,7 +122,7 @@ TEST_F(JournalFixture, NamesAsTypedAndWindows1252Bytes)
     StudentIdentity odd{QStringLiteral("José-Marie"), QString(), QStringLiteral("7"), true};
     journal.writeSheetExit(odd, QStringLiteral("Quiz (3×4÷2) €"), 0, 0, 0);
     journal.writeVisitEntry(odd, QStringLiteral("日本"));
-    const QByteArray bytes = readAll(journal.dataFilePath());
+    const QByteArray bytes = readFile(journal.dataFilePath());
     EXPECT_EQ(bytes,
               QByteArray("   Exit Jos\xE9-Marie  (Quiz (3\xD7" "4\xF7" "2) \x80) 12/8/2002 10:15:42 AM Grade-0\r\n"
                          "     0 of 0 Correct.\r\n"
@@ -155,7 +149,7 @@ static bool asOrdinaryUser(const std::function<bool()>& body)
 TEST_F(JournalFixture, WriteProtectedFileRaisesAccessDeniedAndKeepsWhatWasWritten)
 {
     journal.writeLogOnLine(ana);
-    const QByteArray before = readAll(journal.dataFilePath());
+    const QByteArray before = readFile(journal.dataFilePath());
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(journal.dataFilePath()).constData(), 0444), 0);
     const bool denied = asOrdinaryUser([&] {
@@ -167,7 +161,7 @@ TEST_F(JournalFixture, WriteProtectedFileRaisesAccessDeniedAndKeepsWhatWasWritte
         return false;
     });
     EXPECT_TRUE(denied);
-    EXPECT_EQ(readAll(journal.dataFilePath()), before);
+    EXPECT_EQ(readFile(journal.dataFilePath()), before);
 }
 
 TEST(JournalFailure, MissingFolderRaisesIoErrorWithTheNumber)

@@ -4,6 +4,7 @@
 #include "app/unitStudentDataEntry.h"
 #include "app/unitTallyvale.h"
 #include "tests/app/ModalDriver.h"
+#include "tests/support/FileHelpers.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "ui/Components.h"
 #include "ui/PageControl.h"
@@ -17,22 +18,12 @@
 #include <QtTest>
 
 using namespace tv;
+using tv::test::readLines;
 using tv::test::whenModal;
 
 namespace {
 
 const QLocale kUS(QLocale::English, QLocale::UnitedStates);
-
-QStringList readLines(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 
 const CatalogueEntry& entryNamed(const QString& caption, const QString& tab = {})
 {

@@ -1,34 +1,16 @@
 #pragma once
-// Shared bits of the calculator window tests: showing a window headless,
-// clicking through the application's handler, and an optional picture of
-// the window (set TV_SNAPSHOT_DIR to a folder to get one PNG per window).
+// Shared bits of the calculator window tests: the colours a window shows and
+// an optional picture of it (set TV_SNAPSHOT_DIR to a folder to get one PNG
+// per window). Showing and clicking come from the common test support.
 #include "tests/support/FakeActivityHost.h"
 #include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/WidgetHelpers.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QPalette>
-#include <QTest>
 #include <QWidget>
 
 namespace tv::test {
-
-inline void showAndWait(QWidget& w)
-{
-    w.show();
-    QApplication::setActiveWindow(&w);
-    (void)QTest::qWaitForWindowExposed(&w);
-}
-
-inline void click(QAbstractButton* b)
-{
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-inline void typeInto(QWidget* edit, const QString& text)
-{
-    QTest::keyClicks(edit, text);
-}
 
 inline void saveSnapshot(QWidget& w, const char* name)
 {

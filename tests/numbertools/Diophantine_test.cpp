@@ -172,6 +172,13 @@ TEST(Diophantine, ConvertsTheBoxesInOrder)
         EXPECT_EQ(e.message(), QStringLiteral("'' is not a valid integer value"));
     }
     EXPECT_THROW(solveDiophantine(QStringLiteral("2147483648"), QStringLiteral("1"), QStringLiteral("1")), ConvertError);
-    EXPECT_EQ(solveDiophantine(QStringLiteral("5"), QStringLiteral("-3"), QStringLiteral(" 1")).yLine,
+    EXPECT_EQ(solveDiophantine(QStringLiteral("5"), QStringLiteral("-3"), QStringLiteral("1")).yLine,
               QStringLiteral("y = -2 - -5k"));
+    // The boxes take any text, and a stray blank is not part of a number.
+    try {
+        solveDiophantine(QStringLiteral("5"), QStringLiteral("-3"), QStringLiteral(" 1"));
+        FAIL() << "blank accepted";
+    } catch (const ConvertError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("' 1' is not a valid integer value"));
+    }
 }

@@ -72,6 +72,11 @@ TEST(FractionOperands, RefusesOtherTextsWithTheOffendingPiece)
     EXPECT_EQ(failure("1/", "0", Op::Add), QStringLiteral("'' is not a valid integer value"));
     EXPECT_EQ(failure("0", "1 x/2", Op::Add), QStringLiteral("'x' is not a valid integer value"));
     EXPECT_EQ(failure("1/2 ", "0", Op::Add), QStringLiteral("'1/2' is not a valid integer value"));
+    // Extra blanks stay in the piece they fall into instead of being skipped.
+    EXPECT_EQ(failure("1  1/2", "0", Op::Add), QStringLiteral("' 1' is not a valid integer value"));
+    EXPECT_EQ(failure("0", "1 1/2 ", Op::Add), QStringLiteral("'2 ' is not a valid integer value"));
+    EXPECT_EQ(failure(" 1/2", "0", Op::Add), QStringLiteral("'' is not a valid integer value"));
+    EXPECT_EQ(failure("1 1/ 2", "0", Op::Add), QStringLiteral("' 2' is not a valid integer value"));
 }
 
 TEST(FractionAnswers, ShowAllThreePartsWithTheSignsAsComputed)

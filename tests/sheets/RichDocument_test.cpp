@@ -3,6 +3,7 @@
 #include "sheets/RichDocument.h"
 
 #include "sheets/SheetPicture.h"
+#include "tests/support/WidgetHelpers.h"
 #include "ui/Errors.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 using namespace tv;
+using tv::test::showExposed;
 using VA = RichDocument::VAlign;
 
 namespace {
@@ -29,12 +31,6 @@ namespace {
 class RichDocumentTest : public ::testing::Test {
 protected:
     void SetUp() override { rv.resize(600, 295); }
-
-    void show()
-    {
-        rv.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&rv));
-    }
 
     // Viewport rectangle of the first occurrence of `text`.
     QRect textRect(const QString& text)
@@ -120,7 +116,7 @@ TEST_F(RichDocumentTest, ParagraphModesMapToBlocksWithTheirStyles)
     rv.addText(QStringLiteral(" "), 0, 0);
     rv.addText(QStringLiteral("choice"), 0, 3);
     rv.addText(QStringLiteral("centre"), 0, 1);
-    show();
+    showExposed(rv);
     rv.formatDocument();
 
     QTextDocument* doc = rv.document();
@@ -168,7 +164,7 @@ TEST_F(RichDocumentTest, ControlsAreHiddenUntilLaidOutThenShownEvenIfStoredHidde
     auto* plain = box(30, 20);
     rv.addControl(hidden, 0, VA::Middle);
     rv.addControl(plain, -1, VA::Baseline);
-    show();
+    showExposed(rv);
     EXPECT_EQ(hidden->parentWidget(), rv.viewport());
     EXPECT_FALSE(hidden->isVisible());
     EXPECT_FALSE(plain->isVisible());
@@ -201,7 +197,7 @@ TEST_F(RichDocumentTest, InlineControlStandsOnThePromptLineCentredOneOnALineOfIt
     rv.addText(QString(), 0, 0);
     auto* centred = box(40, 24);
     rv.addControl(centred, 1, VA::Middle);
-    show();
+    showExposed(rv);
     rv.formatDocument();
 
     const QRect prompt = textRect(QStringLiteral("1.   What is 2+2?"));
@@ -226,7 +222,7 @@ TEST_F(RichDocumentTest, ControlsCoverExactlyThePlaceTheTextPaintsForThem)
         rv.addText(QStringLiteral("Line %1 of filler text").arg(i), 0, 0);
     rv.addControl(tall, 1, VA::Baseline);
     rv.addText(QStringLiteral("after"), 0, 0);
-    show();
+    showExposed(rv);
     rv.formatDocument();
 
     const auto check = [&](QWidget* w) {
@@ -266,7 +262,7 @@ TEST_F(RichDocumentTest, AllRadioButtonsOfADocumentFormOneExclusiveGroup)
     rv.addText(QStringLiteral("2.  Q"), 12, 2);
     rv.addControl(b, 3, VA::Middle);
     rv.addControl(c, 3, VA::Middle);
-    show();
+    showExposed(rv);
     rv.formatDocument();
     QTest::mouseClick(a, Qt::LeftButton);
     EXPECT_TRUE(a->isChecked());
@@ -290,7 +286,7 @@ TEST_F(RichDocumentTest, TabWalksTheControlsInReadingOrder)
     rv.addControl(edit, 0, VA::Middle);
     rv.addControl(disabled, 3, VA::Middle);
     rv.addControl(last, 3, VA::Middle);
-    show();
+    showExposed(rv);
     rv.formatDocument();
     rv.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&rv));
@@ -318,7 +314,7 @@ TEST_F(RichDocumentTest, AClickOnALinkReportsItsNumber)
     rv.addTaggedText(QStringLiteral("FIRSTLINK"), 4, -1, QStringLiteral("jump1"));
     rv.addText(QStringLiteral(" or "), 0, -1);
     rv.addTaggedText(QStringLiteral("SECONDLINK"), 5, -1, QStringLiteral("jump2"));
-    show();
+    showExposed(rv);
     rv.formatDocument();
     QSignalSpy spy(&rv, &RichDocument::jump);
 
@@ -336,7 +332,7 @@ TEST_F(RichDocumentTest, HoverColourOnlyForJumpOneButTheHandForBoth)
     rv.addTaggedText(QStringLiteral("HOVERME"), 4, 0, QStringLiteral("a"));
     rv.addText(QStringLiteral("  plain  "), 0, -1);
     rv.addTaggedText(QStringLiteral("STAYBLUE"), 5, -1, QStringLiteral("b"));
-    show();
+    showExposed(rv);
     rv.formatDocument();
 
     moveMouse(textRect(QStringLiteral("HOVERME")).center());
@@ -368,7 +364,7 @@ TEST_F(RichDocumentTest, ScrollingToAnAnchorPutsItAtTheTopAsFarAsTheLengthAllows
         rv.addText(QStringLiteral("Paragraph %1").arg(i), 0, 0);
     }
     rv.addCheckpoint(QStringLiteral("atEnd"));
-    show();
+    showExposed(rv);
     rv.formatDocument();
     QScrollBar* bar = rv.verticalScrollBar();
     EXPECT_EQ(bar->value(), 0) << "a sheet opens at its top";
@@ -396,7 +392,7 @@ TEST_F(RichDocumentTest, ScrollingToAnAnchorPutsItAtTheTopAsFarAsTheLengthAllows
 TEST_F(RichDocumentTest, DoubleClickSelectsAWordBetweenTheSheetDelimitersRightClickClears)
 {
     rv.addText(QStringLiteral("Work out (x+y)/2 first."), 0, 0);
-    show();
+    showExposed(rv);
     rv.formatDocument();
     const QRect r = textRect(QStringLiteral("x+y"));
     QTest::mouseDClick(rv.viewport(), Qt::LeftButton, {}, QPoint(r.left() + 2, r.center().y()));
@@ -414,7 +410,7 @@ TEST_F(RichDocumentTest, CopiedTextLeavesOutThePlacesOfControls)
     rv.addText(QStringLiteral("1.  Pick"), 12, 2);
     rv.addControl(box(10, 10), -1, VA::Middle);
     rv.addText(QStringLiteral(" one"), 0, -1);
-    show();
+    showExposed(rv);
     rv.formatDocument();
     rv.selectAll();
     rv.copy();
@@ -426,7 +422,7 @@ TEST_F(RichDocumentTest, RulesSpanTheTextWidthInTheirColour)
     rv.addText(QStringLiteral("Above"), 0, 0);
     rv.addLine(3, QColor(255, 0, 0));
     rv.addText(QStringLiteral("Below"), 0, -1); // continuing after a rule still starts a paragraph
-    show();
+    showExposed(rv);
     rv.formatDocument();
     ASSERT_EQ(rv.document()->blockCount(), 3);
     EXPECT_EQ(rv.itemKind(1), RichDocument::ItemKind::Rule);
@@ -449,7 +445,7 @@ TEST_F(RichDocumentTest, ClearingRemovesEverythingAndTheDocumentCanBeBuiltAgain)
     rv.addTaggedText(QStringLiteral("link"), 4, 0, QStringLiteral("t"));
     rv.addControl(control, -1, VA::Middle);
     rv.addCheckpoint(QStringLiteral("c"));
-    show();
+    showExposed(rv);
     rv.formatDocument();
     rv.clearDocument();
     EXPECT_EQ(rv.itemCount(), 0);

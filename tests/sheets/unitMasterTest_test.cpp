@@ -3,7 +3,9 @@
 #include "sheets/SheetPicture.h"
 #include "sheets/unitMessageWindow.h"
 #include "tests/support/FakeActivityHost.h"
+#include "tests/support/FileHelpers.h"
 #include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/WidgetHelpers.h"
 #include "ui/Errors.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +23,11 @@
 #include <QTimer>
 
 using namespace tv;
+using tv::test::clickLeftEnd;
 using tv::test::FakeActivityHost;
+using tv::test::readLines;
 using tv::test::ScriptedMessageBoxes;
+using tv::test::showActive;
 
 namespace {
 
@@ -55,35 +60,9 @@ public:
     AnswerBox* box = nullptr;
 };
 
-QStringList fileLines(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QString all = QString::fromLatin1(f.readAll());
-    QStringList lines = all.split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-void click(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
-}
-
 class SheetTest : public ::testing::Test {
 protected:
     void TearDown() override { host.owner.hide(); }
-
-    // Shows the sheet and waits for it to be the active window (activation
-    // writes the entry line).
-    void showActive(QWidget& w)
-    {
-        w.show();
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    }
 
     FakeActivityHost host;
     ScriptedMessageBoxes boxes;
@@ -185,7 +164,7 @@ TEST_F(SheetTest, FirstRightAnswerWritesTheFourTexts)
 {
     TrialSheet sheet(host);
     showActive(sheet);
-    click(sheet.rb(2));
+    clickLeftEnd(sheet.rb(2));
     EXPECT_EQ(sheet.statusText(2), "Grade 100");
     EXPECT_EQ(sheet.progressCaption(), "100% - 1 of 1 Correct");
     EXPECT_EQ(sheet.studentProgress->text(), "100% - 1 of 1 Correct");
@@ -202,14 +181,14 @@ TEST_F(SheetTest, TwoRightOfThreeGrades66AndEachAnswerClearsTheLastDot)
 {
     TrialSheet sheet(host);
     showActive(sheet);
-    click(sheet.rb(2)); // q1 right
-    click(sheet.rb(7)); // q2 wrong (A is right)
+    clickLeftEnd(sheet.rb(2)); // q1 right
+    clickLeftEnd(sheet.rb(7)); // q2 wrong (A is right)
     EXPECT_EQ(sheet.statusText(0), "Question 2 is wrong.");
     EXPECT_FALSE(sheet.rb(2)->isChecked());
     EXPECT_TRUE(sheet.rb(7)->isChecked());
-    click(sheet.rb(1)); // answered: a click does nothing
+    clickLeftEnd(sheet.rb(1)); // answered: a click does nothing
     EXPECT_FALSE(sheet.rb(1)->isChecked());
-    click(sheet.rb(12)); // q3 right
+    clickLeftEnd(sheet.rb(12)); // q3 right
     EXPECT_EQ(sheet.numWrong(), 1);
     EXPECT_EQ(sheet.numTried(), 3);
     EXPECT_EQ(sheet.statusText(2), "Grade 66");
@@ -218,7 +197,7 @@ TEST_F(SheetTest, TwoRightOfThreeGrades66AndEachAnswerClearsTheLastDot)
     EXPECT_EQ(sheet.studentProgress->palette().color(QPalette::Highlight), QColor(186, 126, 30));
     EXPECT_EQ(sheet.getClickedButton(), sheet.rb(12));
     sheet.close();
-    const QStringList data = fileLines(sheet.dataFilePath());
+    const QStringList data = readLines(sheet.dataFilePath());
     ASSERT_EQ(data.size(), 3);
     EXPECT_TRUE(data[1].endsWith(" Grade-66"));
     EXPECT_EQ(data[2], "     2 of 3 Correct.");
@@ -235,7 +214,7 @@ TEST_F(SheetTest, SpaceMovesTheDotOnlyAClickJudges)
     EXPECT_TRUE(sheet.rb(3)->isEnabled());
     EXPECT_EQ(sheet.statusText(0), "Welcome to Tallyvale!");
     // A click on the button that is already selected judges it.
-    click(sheet.rb(3));
+    clickLeftEnd(sheet.rb(3));
     EXPECT_EQ(sheet.numTried(), 1);
     EXPECT_EQ(sheet.statusText(0), "Question 1 is wrong.");
     // A right-button click does not.
@@ -247,9 +226,9 @@ TEST_F(SheetTest, PictureTimerIsNotRestartedAndHidesBoth)
 {
     TrialSheet sheet(host);
     showActive(sheet);
-    click(sheet.rb(2));
+    clickLeftEnd(sheet.rb(2));
     QTest::qWait(300);
-    click(sheet.rb(7));
+    clickLeftEnd(sheet.rb(7));
     EXPECT_FALSE(sheet.imgCorrect->isHidden());
     EXPECT_FALSE(sheet.imgWrong->isHidden());
     // Started by the first answer, not restarted by the second.
@@ -343,17 +322,17 @@ TEST_F(SheetTest, ActivationWritesTheEntryLineOnceWithTheTabPrefix)
     TrialSheet sheet(host);
     showActive(sheet);
     const QString entry = "   Enter Ana Lopez(Part 1-Trial Sheet) 12/8/2002 10:15:42 AM";
-    EXPECT_EQ(fileLines(sheet.dataFilePath()), QStringList{entry});
+    EXPECT_EQ(readLines(sheet.dataFilePath()), QStringList{entry});
     // Closing a modal box over the sheet activates it again: no new line.
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&sheet, &activate);
-    EXPECT_EQ(fileLines(sheet.dataFilePath()).size(), 1);
+    EXPECT_EQ(readLines(sheet.dataFilePath()).size(), 1);
     // Coming back from the message window counts as a new activation.
     TfrmMessageWindow* w = sheet.DisplayTestMessageWindow();
     QEvent toMessage(QEvent::WindowActivate);
     QApplication::sendEvent(w, &toMessage);
     QApplication::sendEvent(&sheet, &activate);
-    EXPECT_EQ(fileLines(sheet.dataFilePath()), (QStringList{entry, entry}));
+    EXPECT_EQ(readLines(sheet.dataFilePath()), (QStringList{entry, entry}));
 }
 
 TEST_F(SheetTest, ClosingWithoutAnswersWritesGradeZero)
@@ -362,13 +341,13 @@ TEST_F(SheetTest, ClosingWithoutAnswersWritesGradeZero)
     TrialSheet sheet(host);
     showActive(sheet);
     host.now = QDateTime(QDate(2002, 12, 8), QTime(10, 21, 40));
-    click(sheet.NAGButton1);
+    clickLeftEnd(sheet.NAGButton1);
     EXPECT_FALSE(sheet.isVisible());
-    EXPECT_EQ(fileLines(sheet.dataFilePath()),
+    EXPECT_EQ(readLines(sheet.dataFilePath()),
               (QStringList{"   Enter Ana Lopez(Skills Review-Trial Sheet) 12/8/2002 10:15:42 AM",
                            "   Exit Ana Lopez (Skills Review-Trial Sheet) 12/8/2002 10:21:40 AM Grade-0",
                            "     0 of 0 Correct."}));
-    EXPECT_EQ(fileLines(sheet.gradeFilePath()),
+    EXPECT_EQ(readLines(sheet.gradeFilePath()),
               (QStringList{"1234 Ana Lopez Grade- 0 (Skills Review-Trial Sheet) 12/8/2002 10:21:40 AM",
                            "        0 of 0 Correct."}));
 }
@@ -378,7 +357,7 @@ TEST_F(SheetTest, NoRecordIdWritesNothingButScores)
     host.who.studentID = QStringLiteral("99");
     TrialSheet sheet(host);
     showActive(sheet);
-    click(sheet.rb(2));
+    clickLeftEnd(sheet.rb(2));
     EXPECT_EQ(sheet.statusText(0), "Question 1 is Correct.");
     sheet.close();
     EXPECT_FALSE(sheet.isVisible());
@@ -401,8 +380,8 @@ TEST_F(SheetTest, FailedExitLineKeepsTheWindowOpenUntilItCanBeWritten)
     ASSERT_TRUE(QDir().rmdir(sheet.dataFilePath()));
     sheet.close();
     EXPECT_FALSE(sheet.isVisible());
-    EXPECT_EQ(fileLines(sheet.dataFilePath()).size(), 2);
-    EXPECT_EQ(fileLines(sheet.gradeFilePath()).size(), 2);
+    EXPECT_EQ(readLines(sheet.dataFilePath()).size(), 2);
+    EXPECT_EQ(readLines(sheet.gradeFilePath()).size(), 2);
 }
 
 TEST_F(SheetTest, EscapeDoesNotCloseBehindTheJournalsBack)
@@ -436,7 +415,7 @@ TEST_F(SheetTest, MessageWindowIsReplacedAndLaidOut)
     EXPECT_EQ(t.paragraphs.size(), 2u);
     EXPECT_TRUE(t.text[4].link && t.text[5].link && !t.text[3].link);
     EXPECT_EQ(t.text[4].color, QColor(0, 0x80, 0));
-    click(second->btnOK);
+    clickLeftEnd(second->btnOK);
     EXPECT_FALSE(second->isVisible());
 }
 

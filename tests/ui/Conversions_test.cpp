@@ -3,32 +3,87 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+
 using namespace tv;
 
-TEST(StrToInt, AcceptsSignsBlanksAndHex)
+namespace {
+
+// The message a conversion raised, or nothing when it returned.
+template <typename Convert>
+std::optional<QString> failureOf(Convert convert, const char* text)
 {
-    EXPECT_EQ(strToInt(QStringLiteral("42")), 42);
-    EXPECT_EQ(strToInt(QStringLiteral("  -17")), -17);
-    EXPECT_EQ(strToInt(QStringLiteral("+5")), 5);
-    EXPECT_EQ(strToInt(QStringLiteral("$FF")), 255);
-    EXPECT_EQ(strToInt(QStringLiteral("0x10")), 16);
-    EXPECT_EQ(strToInt(QStringLiteral("$FFFFFFFF")), -1);
-    EXPECT_EQ(strToInt(QStringLiteral("2147483647")), 2147483647);
-    EXPECT_EQ(strToInt(QStringLiteral("-2147483648")), INT32_MIN);
+    try {
+        convert(QString::fromLatin1(text));
+    } catch (const ConvertError& e) {
+        return e.message();
+    }
+    return std::nullopt;
 }
 
-TEST(StrToInt, RefusesWithTheStandardMessage)
+QString integerMessage(const char* text)
 {
-    for (const char* bad : {"", " ", "12a", "1 ", "2147483648", "-2147483649", "1.5", "-", "$"}) {
-        try {
-            strToInt(QString::fromLatin1(bad));
-            ADD_FAILURE() << "accepted '" << bad << "'";
-        } catch (const ConvertError& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(bad)));
-        }
-    }
-    EXPECT_THROW(strToInt64(QStringLiteral("9223372036854775808")), ConvertError);
-    EXPECT_EQ(strToInt64(QStringLiteral("-9223372036854775808")), INT64_MIN);
+    return QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(text));
+}
+
+} // namespace
+
+TEST(StrToInt, AcceptsAnOptionalSignAndDecimalDigits)
+{
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } cases[] = {
+        {"42", 42},
+        {"+5", 5},
+        {"-0", 0},
+        {"+0", 0},
+        {"-17", -17},
+        {"007", 7},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(strToInt(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+TEST(StrToInt64, AcceptsTheWholeSixtyFourBitRange)
+{
+    const struct {
+        const char* text;
+        std::int64_t value;
+    } cases[] = {
+        {"+5", 5},
+        {"-0", 0},
+        {"2147483648", 2147483648LL},
+        {"-2147483649", -2147483649LL},
+        {"9223372036854775807", INT64_MAX},
+        {"-9223372036854775808", INT64_MIN},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(strToInt64(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+TEST(StrToInt, RefusesBlanksHexAndOutOfRangeNamingTheTextAsGiven)
+{
+    for (const char* bad : {" 5", "5 ", "1  1", " ", "\t5", "", "abc", "12a", "$10", "$7D0", "0x10", "0X10",
+                            "2147483648", "-2147483649", "99999999999999999999", "1.5", "1e3", "-", "+", "+-1",
+                            "--1", "- 1"})
+        EXPECT_EQ(failureOf(strToInt, bad), integerMessage(bad)) << "'" << bad << "'";
+}
+
+TEST(StrToInt64, RefusesBlanksHexAndOutOfRangeNamingTheTextAsGiven)
+{
+    for (const char* bad : {" 5", "5 ", "", "abc", "$10", "0x10", "9223372036854775808", "-9223372036854775809",
+                            "18446744073709551616", "-"})
+        EXPECT_EQ(failureOf(strToInt64, bad), integerMessage(bad)) << "'" << bad << "'";
+}
+
+TEST(StrToInt, MessageQuotesTheOffendingTextWithItsBlanks)
+{
+    EXPECT_EQ(failureOf(strToInt, " 5"), QStringLiteral("' 5' is not a valid integer value"));
+    EXPECT_EQ(failureOf(strToInt64, "$7D0"), QStringLiteral("'$7D0' is not a valid integer value"));
 }
 
 TEST(StrToFloat, ParsesAndRefuses)

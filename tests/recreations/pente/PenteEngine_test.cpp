@@ -1,6 +1,7 @@
 // The five-in-a-row engine: line values, window values, the move choice and
 // the end-of-game tests.
 #include "recreations/pente/PenteU.h"
+#include "tests/recreations/pente/PenteBoards.h"
 
 #include "ui/Errors.h"
 
@@ -13,6 +14,7 @@
 using tv::pente::Player1;
 using tv::pente::Player2;
 using tv::pente::tpenteGame;
+using tv::test::tiePattern;
 
 namespace {
 
@@ -43,9 +45,6 @@ std::pair<int, int> bestMove(tpenteGame& g, int mode = 1)
     EXPECT_TRUE(g.FindBestMove(mode, x, y));
     return {x, y};
 }
-
-// Colours alternating along rows, shifted every second row: no five anywhere.
-int tiePattern(int x, int y) { return ((y / 2) + x + y) % 2 ? Player1 : Player2; }
 
 } // namespace
 

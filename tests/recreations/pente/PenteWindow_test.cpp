@@ -3,7 +3,9 @@
 #include "recreations/pente/AboutU.h"
 #include "recreations/pente/NewGameU.h"
 #include "recreations/pente/unitPenteMain.h"
+#include "tests/recreations/pente/PenteBoards.h"
 #include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/WidgetHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@
 #include <memory>
 
 using namespace tv::pente;
+using tv::test::tiePattern;
 
 namespace {
 
@@ -28,8 +31,7 @@ protected:
     void SetUp() override
     {
         frm = std::make_unique<TfrmMain>(nullptr, &newGame, &about);
-        frm->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frm.get()));
+        tv::test::showExposed(*frm);
     }
 
     // Runs File > New Game and answers the dialog after picking `style`.
@@ -72,8 +74,6 @@ protected:
     bool dialogWasModal = false;
     int styleShown = -1;
 };
-
-int tiePattern(int x, int y) { return ((y / 2) + x + y) % 2 ? Player1 : Player2; }
 
 } // namespace
 
