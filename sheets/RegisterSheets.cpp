@@ -9,7 +9,7 @@ namespace tv {
 void registerSheetsWindows(WindowRegistry& registry)
 {
     registerMasterTestResources();
-    registry.addHosted<TfrmOrderOfOperations>(QStringLiteral("TfrmOrderOfOperations"));
+    registry.addHosted<TfrmOrderOfOperations>();
 }
 
 } // namespace tv
