@@ -1,20 +1,13 @@
 #pragma once
 // Every folder's activity windows, for the programs that link all folders
-// (the program itself, the snapshot tool, the start-up benchmark).
-#include "app/WindowRegistry.h"
-#include "grapher/RegisterGrapher.h"
-#include "numbertools/RegisterNumberTools.h"
-#include "recreations/RegisterRecreations.h"
-#include "sheets/RegisterSheets.h"
+// (the program itself, the snapshot tool, the start-up benchmark). Defined in
+// AllWindows.cpp, which those programs compile themselves: the app library
+// stays below the folders whose windows it opens.
 
 namespace tv {
 
-inline void registerAllWindows(WindowRegistry& registry)
-{
-    registerNumberToolsWindows(registry);
-    registerRecreationsWindows(registry);
-    registerSheetsWindows(registry);
-    registerGrapherWindows(registry);
-}
+class WindowRegistry;
+
+void registerAllWindows(WindowRegistry& registry);
 
 } // namespace tv

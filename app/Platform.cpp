@@ -2,9 +2,7 @@
 
 #include "app/VersionInfo.h"
 
-#include <QDesktopServices>
 #include <QDir>
-#include <QUrl>
 
 namespace tv {
 
@@ -14,13 +12,6 @@ QString tempFolder()
     if (!path.endsWith(QDir::separator()))
         path += QDir::separator();
     return path;
-}
-
-void openWithDefaultProgram(const QString& pathOrUrl)
-{
-    const QUrl url = pathOrUrl.contains(QStringLiteral("://")) ? QUrl(pathOrUrl)
-                                                               : QUrl::fromLocalFile(pathOrUrl);
-    QDesktopServices::openUrl(url);
 }
 
 VersionRecord programVersionRecord()

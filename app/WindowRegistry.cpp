@@ -1,6 +1,6 @@
 #include "app/WindowRegistry.h"
 
-#include <QDialog>
+#include "ui/Errors.h"
 
 namespace tv {
 
@@ -10,9 +10,18 @@ WindowRegistry& WindowRegistry::instance()
     return registry;
 }
 
+QString WindowRegistry::bareClassName(const char* qualifiedName)
+{
+    const QString name = QString::fromLatin1(qualifiedName);
+    const qsizetype colons = name.lastIndexOf(QLatin1String("::"));
+    return colons < 0 ? name : name.mid(colons + 2);
+}
+
 void WindowRegistry::add(const QString& className, Factory factory)
 {
-    factories_[className] = std::move(factory);
+    // A second window under one name would silently replace the first.
+    if (!factories_.emplace(className, std::move(factory)).second)
+        throw Error(QStringLiteral("The window class \"%1\" is registered twice.").arg(className));
 }
 
 bool WindowRegistry::contains(const QString& className) const

@@ -1,12 +1,15 @@
 #pragma once
 // Activity windows are made by class name. Each folder's library adds its
 // windows through one registration function called at start-up, so the main
-// window's catalogue never names a window type.
+// window's catalogue never names a window type. The name is taken from the
+// window's own type, so a registration cannot drift from the class it makes.
 #include "app/ActivityHost.h"
 
 #include <functional>
 #include <map>
+#include <type_traits>
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -24,19 +27,34 @@ public:
 
     static WindowRegistry& instance();
 
-    void add(const QString& className, Factory factory);
+    // The catalogue's name for a window class: its meta-object class name
+    // without the namespace ("tv::pente::TfrmMain" is "TfrmMain").
+    template <class Window>
+    static QString classNameOf()
+    {
+        // Without its own Q_OBJECT a window would carry its base's name.
+        static_assert(std::is_same_v<decltype(&Window::metaObject), const QMetaObject* (Window::*)() const>,
+                      "a registered window class needs its own Q_OBJECT");
+        return bareClassName(Window::staticMetaObject.className());
+    }
+    static QString bareClassName(const char* qualifiedName);
+
     // A window made as `new Window(owner)`.
     template <class Window>
-    void addOwned(const QString& className)
+    void addOwned()
     {
-        add(className, [](ActivityHost& host) -> QDialog* { return new Window(host.ownerWindow()); });
+        add(classNameOf<Window>(), [](ActivityHost& host) -> QDialog* { return new Window(host.ownerWindow()); });
     }
     // A window made as `new Window(host)`, which asks the host for more.
     template <class Window>
-    void addHosted(const QString& className)
+    void addHosted()
     {
-        add(className, [](ActivityHost& host) -> QDialog* { return new Window(host); });
+        add(classNameOf<Window>(), [](ActivityHost& host) -> QDialog* { return new Window(host); });
     }
+    // Under an explicit name; the main window's tests put stand-ins under
+    // catalogue names this way. Throws tv::Error when the name is taken.
+    void add(const QString& className, Factory factory);
+
     bool contains(const QString& className) const;
     // nullptr when no window of that class is built.
     QDialog* create(const QString& className, ActivityHost& host) const;

@@ -3,6 +3,7 @@
 #include "app/AllWindows.h"
 #include "app/Random.h"
 #include "app/SingleInstance.h"
+#include "app/WindowRegistry.h"
 #include "app/unitTallyvale.h"
 #include "ui/Application.h"
 

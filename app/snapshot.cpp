@@ -4,6 +4,7 @@
 //
 //   tallyvale-snapshot [folder] [class-name-filter]
 #include "app/AllWindows.h"
+#include "app/WindowRegistry.h"
 #include "app/unitAdminPassword.h"
 #include "app/unitStudentDataEntry.h"
 #include "app/unitTallyvale.h"

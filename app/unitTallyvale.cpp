@@ -1,6 +1,7 @@
 #include "app/unitTallyvale.h"
 
 #include "app/Decoration.h"
+#include "app/DesktopOpen.h"
 #include "app/Platform.h"
 #include "app/WindowRegistry.h"
 #include "app/unitAdminPassword.h"

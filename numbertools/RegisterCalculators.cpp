@@ -10,12 +10,12 @@ namespace tv {
 
 void registerCalculatorWindows(WindowRegistry& registry)
 {
-    registry.addOwned<TfrmReferencePrimeFactoring>(QStringLiteral("TfrmReferencePrimeFactoring"));
-    registry.addOwned<TfrmReferenceFindAllFactors>(QStringLiteral("TfrmReferenceFindAllFactors"));
-    registry.addOwned<TfrmReferenceDayOfWeek>(QStringLiteral("TfrmReferenceDayOfWeek"));
-    registry.addOwned<TfrmReferenceFindFactorials>(QStringLiteral("TfrmReferenceFindFactorials"));
-    registry.addOwned<TfrmReferenceLargeFactorials>(QStringLiteral("TfrmReferenceLargeFactorials"));
-    registry.addOwned<TfrmReferenceDiophantine>(QStringLiteral("TfrmReferenceDiophantine"));
+    registry.addOwned<TfrmReferencePrimeFactoring>();
+    registry.addOwned<TfrmReferenceFindAllFactors>();
+    registry.addOwned<TfrmReferenceDayOfWeek>();
+    registry.addOwned<TfrmReferenceFindFactorials>();
+    registry.addOwned<TfrmReferenceLargeFactorials>();
+    registry.addOwned<TfrmReferenceDiophantine>();
 }
 
 } // namespace tv

@@ -16,18 +16,18 @@ namespace tv {
 
 void registerTableWindows(WindowRegistry& registry)
 {
-    registry.addOwned<TfrmFractionCalc>(QStringLiteral("TfrmFractionCalc"));
-    registry.addOwned<TfrmBMICalc>(QStringLiteral("TfrmBMICalc"));
-    registry.addOwned<TfrmTriangular>(QStringLiteral("TfrmTriangular"));
-    registry.addOwned<TfrmPentagonal>(QStringLiteral("TfrmPentagonal"));
-    registry.addOwned<TfrmPowerOfTwo>(QStringLiteral("TfrmPowerOfTwo"));
-    registry.addOwned<TfrmPrimes>(QStringLiteral("TfrmPrimes"));
-    registry.addOwned<TfrmUnitFractions>(QStringLiteral("TfrmUnitFractions"));
-    registry.addOwned<TfrmChinese>(QStringLiteral("TfrmChinese"));
-    registry.addOwned<TfrmFibonacci>(QStringLiteral("TfrmFibonacci"));
-    registry.addOwned<TfrmFibonacciLike>(QStringLiteral("TfrmFibonacciLike"));
-    registry.addOwned<TfrmLucas>(QStringLiteral("TfrmLucas"));
-    registry.addOwned<TfrmSquareRoot>(QStringLiteral("TfrmSquareRoot"));
+    registry.addOwned<TfrmFractionCalc>();
+    registry.addOwned<TfrmBMICalc>();
+    registry.addOwned<TfrmTriangular>();
+    registry.addOwned<TfrmPentagonal>();
+    registry.addOwned<TfrmPowerOfTwo>();
+    registry.addOwned<TfrmPrimes>();
+    registry.addOwned<TfrmUnitFractions>();
+    registry.addOwned<TfrmChinese>();
+    registry.addOwned<TfrmFibonacci>();
+    registry.addOwned<TfrmFibonacciLike>();
+    registry.addOwned<TfrmLucas>();
+    registry.addOwned<TfrmSquareRoot>();
 }
 
 } // namespace tv

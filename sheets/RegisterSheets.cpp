@@ -11,9 +11,7 @@ namespace {
 template <class Sheet>
 SheetListing listing()
 {
-    // The class name without its namespace, as the catalogue names it.
-    const QString full = QString::fromLatin1(Sheet::staticMetaObject.className());
-    return {full.mid(full.lastIndexOf(QLatin1Char(':')) + 1), &Sheet::content(),
+    return {WindowRegistry::classNameOf<Sheet>(), &Sheet::content(),
             [](ActivityHost& host) -> QDialog* { return new Sheet(host); }};
 }
 

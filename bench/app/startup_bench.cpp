@@ -3,6 +3,7 @@
 // program's start-up (registry, main window, long-lived dialogs), shows the
 // window and ends right after its first paint.
 #include "app/AllWindows.h"
+#include "app/WindowRegistry.h"
 #include "app/unitTallyvale.h"
 #include "ui/Application.h"
 

@@ -8,7 +8,7 @@ namespace tv {
 
 void registerPenteWindows(WindowRegistry& registry)
 {
-    registry.addOwned<pente::TfrmMain>(QStringLiteral("TfrmMain"));
+    registry.addOwned<pente::TfrmMain>();
     // The New Game and About dialogs live for the whole run, owned by the
     // main window, and every board window reuses them.
     registry.addStartupHook([](QWidget* mainWindow) {

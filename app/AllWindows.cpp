@@ -1,0 +1,19 @@
+#include "app/AllWindows.h"
+
+#include "app/WindowRegistry.h"
+#include "grapher/RegisterGrapher.h"
+#include "numbertools/RegisterNumberTools.h"
+#include "recreations/RegisterRecreations.h"
+#include "sheets/RegisterSheets.h"
+
+namespace tv {
+
+void registerAllWindows(WindowRegistry& registry)
+{
+    registerNumberToolsWindows(registry);
+    registerRecreationsWindows(registry);
+    registerSheetsWindows(registry);
+    registerGrapherWindows(registry);
+}
+
+} // namespace tv
