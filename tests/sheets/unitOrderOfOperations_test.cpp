@@ -4,6 +4,7 @@
 #include "sheets/RegisterSheets.h"
 #include "tests/support/FakeActivityHost.h"
 #include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/WidgetHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -21,20 +22,12 @@ namespace {
 // The questions by printed number; 4 is the typed one.
 const int kChoiceQuestions[] = {1, 2, 3, 5, 6, 7, 8, 9, 10};
 
-void click(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
-}
+using tv::test::clickLeftEnd;
 
 class OrderOfOperationsTest : public ::testing::Test {
 protected:
     void SetUp() override { sheet = std::make_unique<TfrmOrderOfOperations>(host); }
-    void showActive()
-    {
-        sheet->show();
-        QApplication::setActiveWindow(sheet.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
-    }
+    void showActive() { tv::test::showActive(*sheet); }
     static std::vector<AnswerButton*> choicesOf(const TfrmTestMaster& s, int q)
     {
         std::vector<AnswerButton*> out;
@@ -114,7 +107,7 @@ TEST_F(OrderOfOperationsTest, EachRightChoiceScoresUnderItsPrintedNumber)
             if (sheet->getQuestionStatus(b))
                 keyed = keyed ? nullptr : b;
         ASSERT_NE(keyed, nullptr) << "question " << q << " needs exactly one right choice";
-        click(keyed);
+        clickLeftEnd(keyed);
         ++right;
         EXPECT_EQ(sheet->statusText(0), QStringLiteral("Question %1 is Correct.").arg(q));
         EXPECT_EQ(sheet->numCorrect(), right);
@@ -132,7 +125,7 @@ TEST_F(OrderOfOperationsTest, EveryWrongChoiceIsJudgedWrong)
             AnswerButton* b = choicesOf(s, q)[offset];
             if (s.getQuestionStatus(b))
                 continue;
-            click(b);
+            clickLeftEnd(b);
             ++wrong;
             EXPECT_EQ(s.statusText(0), QStringLiteral("Question %1 is wrong.").arg(q));
         }
