@@ -46,6 +46,11 @@ void SheetBuilder::build()
 {
     sheet_.RV->setStyleTable(styleTableOf(content_.styles));
     addTitle();
+    if (content_.opening) {
+        addRule(Rule::ThickRed);
+        addBlank();
+        addBlank();
+    }
     for (const Step& step : content_.steps)
         addStep(step);
     sheet_.RV->formatDocument();

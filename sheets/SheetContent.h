@@ -198,6 +198,9 @@ struct SheetContent {
     const char16_t* caption = nullptr;
     Style headingStyle = Style::Heading; // TutorialA's heading style
     StyleTableKind styles = StyleTableKind::Sheet;
+    // The usual opening under the heading: a thick red rule and two empty
+    // lines (a sheet with something between heading and rule writes its own).
+    bool opening = false;
     QuestionLayout layout;
     std::span<const Step> steps;
 };
@@ -212,6 +215,22 @@ struct Run {
 // Splits a text at its style markers. A marker that is not closed, or whose
 // style is not a number, is taken as plain text.
 std::vector<Run> splitRuns(std::u16string_view text, Style base);
+
+// A skills-review sheet: the title alone on the label, the heading
+// "Skills Review - " + title, a thin blue rule before every question, and
+// pictures of the animated kind.
+constexpr SheetContent skillsReview(const char16_t* title, std::span<const Step> steps)
+{
+    SheetContent c;
+    c.convention = TitleConvention::SkillsReview;
+    c.title = title;
+    c.titlePointSize = 0;
+    c.layout.ruled = true;
+    c.layout.pictureKind = PictureKind::Animated;
+    c.opening = true;
+    c.steps = steps;
+    return c;
+}
 
 // --- step makers, so a table reads as the document does
 constexpr Step text(const char16_t* t, Style s = Style::Normal, Para p = Para::Continue)
