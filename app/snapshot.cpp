@@ -1,6 +1,7 @@
 // Writes a PNG of every window into a folder, headless: the main window on
 // each tab and sub-tab, the log-on and administrator dialogs, and every
-// registered activity window as it first appears.
+// registered activity window as it first appears; a sheet also once
+// scrolled to each of its pictures.
 //
 //   tallyvale-snapshot [folder] [class-name-filter]
 #include "app/AllWindows.h"
@@ -10,8 +11,11 @@
 #include "app/unitTallyvale.h"
 #include "ui/Application.h"
 #include "ui/PageControl.h"
+#include "sheets/SheetPicture.h"
+#include "sheets/unitMasterTest.h"
 
 #include <QDialog>
+#include <QScrollBar>
 #include <QDir>
 #include <QTimer>
 
@@ -97,6 +101,18 @@ int main(int argc, char** argv)
                 continue;
             window->show();
             save(window.get(), folder, name);
+            // A sheet's pictures where they stand in the text, each scrolled
+            // to the top of the view.
+            if (auto* sheet = qobject_cast<tv::TfrmTestMaster*>(window.get())) {
+                int n = 0;
+                for (QWidget* c : sheet->RV->controls())
+                    if (qobject_cast<tv::SheetPicture*>(c)) {
+                        settle();
+                        QScrollBar* bar = sheet->RV->verticalScrollBar();
+                        bar->setValue(bar->value() + c->y() - 40);
+                        save(window.get(), folder, name + QStringLiteral(" picture ") + QString::number(++n));
+                    }
+            }
             window->hide();
         } catch (const std::exception& e) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());

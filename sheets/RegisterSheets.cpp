@@ -3,6 +3,7 @@
 #include "app/ActivityHost.h"
 #include "app/WindowRegistry.h"
 #include "sheets/tests/unitOrderOfOperations.h"
+#include "sheets/tests/unitSRAddFractions.h"
 
 namespace tv {
 
@@ -21,6 +22,7 @@ const std::vector<SheetListing>& sheetListings()
 {
     static const std::vector<SheetListing> all = {
         listing<TfrmOrderOfOperations>(),
+        listing<TfrmSRAddFractions>(),
     };
     return all;
 }

@@ -34,7 +34,7 @@ const char* const kNotBuiltYet[] = {
         // Connected Math
         "TfrmBitsAndPieces2_1", "TfrmBitsAndPieces2_2",
         // Skills Review
-        "TfrmCTBS6", "TfrmSRAddFractions", "TfrmSRSubtractFractions", "TfrmSRMultiplyFractions",
+        "TfrmCTBS6", "TfrmSRSubtractFractions", "TfrmSRMultiplyFractions",
         "TfrmSRAddMixed", "TfrmSRSubtractMixed", "TfrmSRDivideFractions", "TfrmSRImproperToMixed",
         "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
         "TfrmCTBSFractionsDecimalsPercents1", "TfrmPercentOfANumber", "TfrmPercentOfNumber1",
