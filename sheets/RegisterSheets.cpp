@@ -4,6 +4,10 @@
 #include "app/WindowRegistry.h"
 #include "sheets/tests/unitOrderOfOperations.h"
 #include "sheets/tests/unitSRAddFractions.h"
+#include "sheets/tests/unitSRProportions.h"
+#include "sheets/tests/unitSRTestPrep.h"
+#include "sheets/tests/unitSRTestPrep1.h"
+#include "sheets/tests/unitSRTestPrep2.h"
 
 namespace tv {
 
@@ -23,6 +27,10 @@ const std::vector<SheetListing>& sheetListings()
     static const std::vector<SheetListing> all = {
         listing<TfrmOrderOfOperations>(),
         listing<TfrmSRAddFractions>(),
+        listing<TfrmSRProportions>(),
+        listing<TfrmSRTestPrep>(),
+        listing<TfrmSRTestPrep1>(),
+        listing<TfrmSRTestPrep2>(),
     };
     return all;
 }

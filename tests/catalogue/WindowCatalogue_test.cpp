@@ -39,8 +39,8 @@ const char* const kNotBuiltYet[] = {
         "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
         "TfrmCTBSFractionsDecimalsPercents1", "TfrmPercentOfANumber", "TfrmPercentOfNumber1",
         "TfrmSRFindingPercent", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7", "TfrmCTBS8",
-        "TfrmSRProportions", "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSRShopping",
-        "TfrmSRTestPrep", "TfrmSRTestPrep1", "TfrmSRTestPrep2", "TfrmSREquationGrapher",
+        "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSRShopping",
+        "TfrmSREquationGrapher",
         // Tutorials
         "TfrmTutorialFactors", "TfrmTutorialGCF", "TfrmTutorialLowestCommonMultiple",
         "TfrmTutorialReducingFractions", "TfrmTutorialEqFractions", "TfrmTutorialEquivalentDenominators",
