@@ -4,6 +4,9 @@
 #include "app/WindowRegistry.h"
 #include "sheets/tests/unitOrderOfOperations.h"
 #include "sheets/tests/unitSRAddFractions.h"
+#include "sheets/tests/unitSRDivideFractions.h"
+#include "sheets/tests/unitSRImproperToMixed.h"
+#include "sheets/tests/unitSRSubtractMixed.h"
 
 namespace tv {
 
@@ -23,6 +26,9 @@ const std::vector<SheetListing>& sheetListings()
     static const std::vector<SheetListing> all = {
         listing<TfrmOrderOfOperations>(),
         listing<TfrmSRAddFractions>(),
+        listing<TfrmSRSubtractMixed>(),
+        listing<TfrmSRDivideFractions>(),
+        listing<TfrmSRImproperToMixed>(),
     };
     return all;
 }
