@@ -4,7 +4,10 @@
 #include "app/WindowRegistry.h"
 #include "sheets/tests/unitOrderOfOperations.h"
 #include "sheets/tests/unitSRAddFractions.h"
+#include "sheets/tests/unitSRDivideFractions.h"
+#include "sheets/tests/unitSRImproperToMixed.h"
 #include "sheets/tests/unitSRProportions.h"
+#include "sheets/tests/unitSRSubtractMixed.h"
 #include "sheets/tests/unitSRTestPrep.h"
 #include "sheets/tests/unitSRTestPrep1.h"
 #include "sheets/tests/unitSRTestPrep2.h"
@@ -24,9 +27,13 @@ SheetListing listing()
 
 const std::vector<SheetListing>& sheetListings()
 {
+    // In catalogue order.
     static const std::vector<SheetListing> all = {
         listing<TfrmOrderOfOperations>(),
         listing<TfrmSRAddFractions>(),
+        listing<TfrmSRSubtractMixed>(),
+        listing<TfrmSRDivideFractions>(),
+        listing<TfrmSRImproperToMixed>(),
         listing<TfrmSRProportions>(),
         listing<TfrmSRTestPrep>(),
         listing<TfrmSRTestPrep1>(),

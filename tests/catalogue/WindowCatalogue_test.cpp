@@ -35,7 +35,7 @@ const char* const kNotBuiltYet[] = {
         "TfrmBitsAndPieces2_1", "TfrmBitsAndPieces2_2",
         // Skills Review
         "TfrmCTBS6", "TfrmSRSubtractFractions", "TfrmSRMultiplyFractions",
-        "TfrmSRAddMixed", "TfrmSRSubtractMixed", "TfrmSRDivideFractions", "TfrmSRImproperToMixed",
+        "TfrmSRAddMixed",
         "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
         "TfrmCTBSFractionsDecimalsPercents1", "TfrmPercentOfANumber", "TfrmPercentOfNumber1",
         "TfrmSRFindingPercent", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7", "TfrmCTBS8",
