@@ -20,6 +20,8 @@ constexpr qreal kMixedGap = 3;  // between the whole part and its fraction
 constexpr qreal kOverhang = 2;  // bar beyond the longer of its numbers
 constexpr qreal kBar = 2;       // bar thickness
 constexpr qreal kBarGap = 3;    // between a number and its bar
+constexpr qreal kSign = 11;     // width and height of a drawn sign
+constexpr qreal kStroke = 2;    // its strokes, as thick as a bar
 
 const QColor kInk(0x1E, 0x1E, 0x1E);
 const QColor kAccent(0x1F, 0x4E, 0x9A); // the signs
@@ -111,6 +113,41 @@ std::vector<Item> parse(const QString& e)
     return items;
 }
 
+// The signs are drawn, not typeset: a font's minus and division sign are a
+// hairline at this size and rarely sit on the fraction bar's height. Each is
+// centred on `c`, the bar's axis.
+void drawSign(QPainter& p, const QString& sign, QPointF c)
+{
+    c = QPointF(std::round(c.x()), std::round(c.y()));
+    p.save();
+    p.setPen(QPen(kAccent, kStroke, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(kAccent);
+    const qreal h = kSign / 2;
+    auto line = [&](qreal x1, qreal y1, qreal x2, qreal y2) {
+        p.drawLine(QPointF(c.x() + x1, c.y() + y1), QPointF(c.x() + x2, c.y() + y2));
+    };
+    const QChar s = sign.at(0);
+    if (s == QLatin1Char('+')) {
+        line(-h, 0, h, 0);
+        line(0, -h, 0, h);
+    } else if (s == QChar(0x2212)) {
+        line(-h, 0, h, 0);
+    } else if (s == QChar(0x00D7)) {
+        const qreal d = h * 0.75;
+        line(-d, -d, d, d);
+        line(-d, d, d, -d);
+    } else if (s == QChar(0x00F7)) {
+        line(-h, 0, h, 0);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(c.x(), c.y() - h + 1), 1.6, 1.6);
+        p.drawEllipse(QPointF(c.x(), c.y() + h - 1), 1.6, 1.6);
+    } else if (s == QLatin1Char('=')) {
+        line(-h, -2.5, h, -2.5);
+        line(-h, 2.5, h, 2.5);
+    }
+    p.restore();
+}
+
 QFont font(int pixels)
 {
     QFont f(QStringLiteral("Liberation Sans"));
@@ -149,6 +186,10 @@ QImage drawExpression(const QString& expression)
                 b.above = std::max(b.above, h);
                 b.below = std::max(b.below, h);
             }
+        } else if (it.kind == Item::Kind::Sign && it.sign != QLatin1String("(")
+                   && it.sign != QLatin1String(")")) {
+            b.width = kSign;
+            b.above = b.below = kSign / 2 + kStroke;
         } else {
             const QString& t = it.kind == Item::Kind::Sign ? it.sign : it.whole;
             const QFontMetricsF& fm = fb;
@@ -167,13 +208,14 @@ QImage drawExpression(const QString& expression)
         below = std::max(below, boxes[k].below);
     }
     const QSize size(static_cast<int>(std::ceil(width)) + 2 * kMargin,
-                     static_cast<int>(std::ceil(above + below)) + 2 * kMargin);
+                     static_cast<int>(std::ceil(above + below)) + 1 + 2 * kMargin);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const qreal axis = kMargin + above;
+    // On a whole pixel, so bars and strokes of 2 px stay crisp.
+    const qreal axis = std::round(kMargin + above);
 
     // Draws `text` with its ink centred on the axis. Numerals count as one
     // height, so "1" and "8" stand on one line.
@@ -200,7 +242,7 @@ QImage drawExpression(const QString& expression)
                 centred(it.whole, big, x, kInk);
                 fx += fb.horizontalAdvance(it.whole) + kMixedGap;
             }
-            p.fillRect(QRectF(fx, axis - kBar / 2, b.fractionWidth, kBar), kInk);
+            p.fillRect(QRectF(std::round(fx), axis - kBar / 2, std::round(b.fractionWidth), kBar), kInk);
             p.setFont(small);
             p.setPen(kInk);
             const qreal wn = fs.horizontalAdvance(it.numerator);
@@ -210,6 +252,8 @@ QImage drawExpression(const QString& expression)
             p.drawText(QPointF(fx + (b.fractionWidth - wd) / 2,
                                axis + kBar / 2 + kBarGap + numeralHeight),
                        it.denominator);
+        } else if (it.kind == Item::Kind::Sign && b.width == kSign) {
+            drawSign(p, it.sign, QPointF(x + kSign / 2, axis));
         } else if (it.kind == Item::Kind::Sign) {
             centred(it.sign, big, x, kAccent);
         } else {
