@@ -2,8 +2,12 @@
 
 #include "app/ActivityHost.h"
 #include "app/WindowRegistry.h"
+#include "sheets/tests/UnitSRFindingPercent.h"
 #include "sheets/tests/unitOrderOfOperations.h"
+#include "sheets/tests/unitPercentOfNumber.h"
+#include "sheets/tests/unitPercentofNumber1.h"
 #include "sheets/tests/unitSRAddFractions.h"
+#include "sheets/tests/unitSRShopping.h"
 
 namespace tv {
 
@@ -23,6 +27,10 @@ const std::vector<SheetListing>& sheetListings()
     static const std::vector<SheetListing> all = {
         listing<TfrmOrderOfOperations>(),
         listing<TfrmSRAddFractions>(),
+        listing<TfrmPercentOfANumber>(),
+        listing<TfrmPercentOfNumber1>(),
+        listing<TfrmSRFindingPercent>(),
+        listing<TfrmSRShopping>(),
     };
     return all;
 }

@@ -37,9 +37,8 @@ const char* const kNotBuiltYet[] = {
         "TfrmCTBS6", "TfrmSRSubtractFractions", "TfrmSRMultiplyFractions",
         "TfrmSRAddMixed", "TfrmSRSubtractMixed", "TfrmSRDivideFractions", "TfrmSRImproperToMixed",
         "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
-        "TfrmCTBSFractionsDecimalsPercents1", "TfrmPercentOfANumber", "TfrmPercentOfNumber1",
-        "TfrmSRFindingPercent", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7", "TfrmCTBS8",
-        "TfrmSRProportions", "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSRShopping",
+        "TfrmCTBSFractionsDecimalsPercents1", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7",
+        "TfrmCTBS8", "TfrmSRProportions", "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11",
         "TfrmSRTestPrep", "TfrmSRTestPrep1", "TfrmSRTestPrep2", "TfrmSREquationGrapher",
         // Tutorials
         "TfrmTutorialFactors", "TfrmTutorialGCF", "TfrmTutorialLowestCommonMultiple",
