@@ -2,11 +2,15 @@
 
 #include "app/ActivityHost.h"
 #include "app/WindowRegistry.h"
+#include "sheets/tests/UnitSRFindingPercent.h"
 #include "sheets/tests/unitOrderOfOperations.h"
+#include "sheets/tests/unitPercentOfNumber.h"
+#include "sheets/tests/unitPercentofNumber1.h"
 #include "sheets/tests/unitSRAddFractions.h"
 #include "sheets/tests/unitSRDivideFractions.h"
 #include "sheets/tests/unitSRImproperToMixed.h"
 #include "sheets/tests/unitSRProportions.h"
+#include "sheets/tests/unitSRShopping.h"
 #include "sheets/tests/unitSRSubtractMixed.h"
 #include "sheets/tests/unitSRTestPrep.h"
 #include "sheets/tests/unitSRTestPrep1.h"
@@ -34,7 +38,11 @@ const std::vector<SheetListing>& sheetListings()
         listing<TfrmSRSubtractMixed>(),
         listing<TfrmSRDivideFractions>(),
         listing<TfrmSRImproperToMixed>(),
+        listing<TfrmPercentOfANumber>(),
+        listing<TfrmPercentOfNumber1>(),
+        listing<TfrmSRFindingPercent>(),
         listing<TfrmSRProportions>(),
+        listing<TfrmSRShopping>(),
         listing<TfrmSRTestPrep>(),
         listing<TfrmSRTestPrep1>(),
         listing<TfrmSRTestPrep2>(),

@@ -34,13 +34,10 @@ const char* const kNotBuiltYet[] = {
         // Connected Math
         "TfrmBitsAndPieces2_1", "TfrmBitsAndPieces2_2",
         // Skills Review
-        "TfrmCTBS6", "TfrmSRSubtractFractions", "TfrmSRMultiplyFractions",
-        "TfrmSRAddMixed",
+        "TfrmCTBS6", "TfrmSRSubtractFractions", "TfrmSRMultiplyFractions", "TfrmSRAddMixed",
         "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
-        "TfrmCTBSFractionsDecimalsPercents1", "TfrmPercentOfANumber", "TfrmPercentOfNumber1",
-        "TfrmSRFindingPercent", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7", "TfrmCTBS8",
-        "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSRShopping",
-        "TfrmSREquationGrapher",
+        "TfrmCTBSFractionsDecimalsPercents1", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7",
+        "TfrmCTBS8", "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSREquationGrapher",
         // Tutorials
         "TfrmTutorialFactors", "TfrmTutorialGCF", "TfrmTutorialLowestCommonMultiple",
         "TfrmTutorialReducingFractions", "TfrmTutorialEqFractions", "TfrmTutorialEquivalentDenominators",
