@@ -4,6 +4,9 @@
 #include "app/WindowRegistry.h"
 #include "sheets/tests/unitOrderOfOperations.h"
 #include "sheets/tests/unitSRAddFractions.h"
+#include "sheets/tests/unitSRAddMixed.h"
+#include "sheets/tests/unitSRMultiplyFractions.h"
+#include "sheets/tests/unitSRSubtractFractions.h"
 
 namespace tv {
 
@@ -23,6 +26,9 @@ const std::vector<SheetListing>& sheetListings()
     static const std::vector<SheetListing> all = {
         listing<TfrmOrderOfOperations>(),
         listing<TfrmSRAddFractions>(),
+        listing<TfrmSRSubtractFractions>(),
+        listing<TfrmSRMultiplyFractions>(),
+        listing<TfrmSRAddMixed>(),
     };
     return all;
 }

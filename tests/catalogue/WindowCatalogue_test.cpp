@@ -34,8 +34,7 @@ const char* const kNotBuiltYet[] = {
         // Connected Math
         "TfrmBitsAndPieces2_1", "TfrmBitsAndPieces2_2",
         // Skills Review
-        "TfrmCTBS6", "TfrmSRSubtractFractions", "TfrmSRMultiplyFractions",
-        "TfrmSRAddMixed", "TfrmSRSubtractMixed", "TfrmSRDivideFractions", "TfrmSRImproperToMixed",
+        "TfrmCTBS6", "TfrmSRSubtractMixed", "TfrmSRDivideFractions", "TfrmSRImproperToMixed",
         "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
         "TfrmCTBSFractionsDecimalsPercents1", "TfrmPercentOfANumber", "TfrmPercentOfNumber1",
         "TfrmSRFindingPercent", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7", "TfrmCTBS8",
