@@ -7,10 +7,13 @@
 #include "sheets/tests/unitPercentOfNumber.h"
 #include "sheets/tests/unitPercentofNumber1.h"
 #include "sheets/tests/unitSRAddFractions.h"
+#include "sheets/tests/unitSRAddMixed.h"
 #include "sheets/tests/unitSRDivideFractions.h"
 #include "sheets/tests/unitSRImproperToMixed.h"
+#include "sheets/tests/unitSRMultiplyFractions.h"
 #include "sheets/tests/unitSRProportions.h"
 #include "sheets/tests/unitSRShopping.h"
+#include "sheets/tests/unitSRSubtractFractions.h"
 #include "sheets/tests/unitSRSubtractMixed.h"
 #include "sheets/tests/unitSRTestPrep.h"
 #include "sheets/tests/unitSRTestPrep1.h"
@@ -35,6 +38,9 @@ const std::vector<SheetListing>& sheetListings()
     static const std::vector<SheetListing> all = {
         listing<TfrmOrderOfOperations>(),
         listing<TfrmSRAddFractions>(),
+        listing<TfrmSRSubtractFractions>(),
+        listing<TfrmSRMultiplyFractions>(),
+        listing<TfrmSRAddMixed>(),
         listing<TfrmSRSubtractMixed>(),
         listing<TfrmSRDivideFractions>(),
         listing<TfrmSRImproperToMixed>(),

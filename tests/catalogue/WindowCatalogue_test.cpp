@@ -34,8 +34,7 @@ const char* const kNotBuiltYet[] = {
         // Connected Math
         "TfrmBitsAndPieces2_1", "TfrmBitsAndPieces2_2",
         // Skills Review
-        "TfrmCTBS6", "TfrmSRSubtractFractions", "TfrmSRMultiplyFractions", "TfrmSRAddMixed",
-        "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
+        "TfrmCTBS6", "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
         "TfrmCTBSFractionsDecimalsPercents1", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7",
         "TfrmCTBS8", "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSREquationGrapher",
         // Tutorials
