@@ -240,7 +240,7 @@ struct Reader {
 
 // expr := term { (+|-) term } ; term := unary { (×|*|÷|/) unary } ;
 // unary := (-|+) unary | power ; power := primary [ ^ unary ] ;
-// primary := number | ( expr )
+// primary := number | ( expr ) | round( expr , expr )
 struct Evaluator : Reader {
     bool take(char16_t c)
     {
@@ -295,8 +295,40 @@ struct Evaluator : Reader {
             fail("a power that is not whole");
         return base.pow(e.numerator());
     }
+    // Rounds to the nearest multiple of `unit`, a half away from zero, as
+    // students round: round(3482.67, 100) is 3500.
+    Rational rounded(const Rational& v, const Rational& unit)
+    {
+        if (unit.numerator() <= 0)
+            fail("rounding to a unit that is not positive");
+        const Rational q = v / unit;
+        const Rational magnitude = q.numerator() < 0 ? -q : q;
+        // floor(|q| + 1/2) in whole numbers of the unit
+        const Rational shifted = magnitude + Rational(1, 2);
+        const std::int64_t steps = shifted.numerator() / shifted.denominator();
+        const Rational r = Rational(steps) * unit;
+        return q.numerator() < 0 ? -r : r;
+    }
+    bool takeWord(std::u16string_view word)
+    {
+        skipBlanks();
+        if (s.substr(at).starts_with(word)) {
+            at += word.size();
+            return true;
+        }
+        return false;
+    }
     Rational primary()
     {
+        if (takeWord(u"round(")) {
+            const Rational v = expr();
+            if (!take(u','))
+                fail("a missing , in round");
+            const Rational unit = expr();
+            if (!take(u')'))
+                fail("a missing )");
+            return rounded(v, unit);
+        }
         if (take(u'(')) {
             const Rational v = expr();
             if (!take(u')'))

@@ -8,6 +8,7 @@
 // fraction (so "3/4 ÷ 1/2" divides two fractions), a whole number followed
 // by a blank and such a fraction is a mixed number, × and * multiply, ÷
 // divides, ^ raises to a whole power, and the usual precedence holds.
+// round(x, 100) rounds x to the nearest hundred (a half away from zero).
 #include <cstdint>
 #include <optional>
 #include <stdexcept>

@@ -65,7 +65,7 @@ constexpr Choice kQ[] = {
             u"the garden?",
             u"12 × 8", u"40 square feet", u"96 square feet", u"192 square feet", kNone, 1),
     // 3400 cuts the number off, 3480 and 3483 round to the ten and the one.
-    inWords(8, u"{n}.   Round 3482.67 to the nearest hundred.", u"35 × 100", u"3400", u"3480",
+    inWords(8, u"{n}.   Round 3482.67 to the nearest hundred.", u"round(3482.67, 100)", u"3400", u"3480",
             u"3483", u"3500", 3),
     // $3.35 takes 7 from 10 and keeps the 35 cents; $7.35 is the cost;
     // $7.55 takes one notebook from $10.

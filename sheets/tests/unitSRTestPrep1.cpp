@@ -66,7 +66,7 @@ constexpr Choice kQ[] = {
             u"n = 48", 3),
     // 7.65 rounds to hundredths, 7.7 rounds twice (7.648, 7.65, 7.7), 8 to
     // the whole number.
-    inWords(9, u"{n}.   Round 7.648 to the nearest tenth.", u"76 ÷ 10", u"7.6", u"7.65",
+    inWords(9, u"{n}.   Round 7.648 to the nearest tenth.", u"round(7.648, 0.1)", u"7.6", u"7.65",
             u"7.7", u"8", 0),
     // $10.75 buys one of each, $21.25 pays the student price for all five,
     // $28.00 swaps the two prices.

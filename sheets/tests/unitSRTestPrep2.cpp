@@ -71,7 +71,7 @@ constexpr Choice kQ[] = {
             u"70 square centimeters", kNone, 1),
     // 46,000 cuts the number off; 46,800 and 50,000 round to the hundred and
     // the ten thousand.
-    inWords(7, u"{n}.   Round 46,815 to the nearest thousand.", u"47 × 1000", u"46,000",
+    inWords(7, u"{n}.   Round 46,815 to the nearest thousand.", u"round(46815, 1000)", u"46,000",
             u"46,800", u"47,000", u"50,000", 2),
     // 0.4 moves the point one place, 4 ignores the percent sign, 400
     // multiplies by 100.

@@ -35,6 +35,12 @@ TEST(WorkedAnswer, EvaluatesAsAStudentReads)
         {u"(1/2)^3", 1, 8},
         {u"7 − 10", -3, 1},            // the minus sign character
         {u"(3+4)/7", 1, 1},            // '/' after a bracket divides
+        {u"round(3482.67, 100)", 3500, 1},
+        {u"round(7.648, 0.1)", 38, 5},  // 7.6
+        {u"round(46815, 1000)", 47000, 1},
+        {u"round(2.5, 1)", 3, 1},       // halves go up ...
+        {u"round(-2.5, 1)", -3, 1},     // ... away from zero
+        {u"round(1/3, 0.01)", 33, 100},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(toUtf8(c.text));
@@ -45,7 +51,8 @@ TEST(WorkedAnswer, EvaluatesAsAStudentReads)
 TEST(WorkedAnswer, RefusesWhatItCannotWorkExactly)
 {
     for (const char16_t* bad : {u"", u"3 +", u"(2+3", u"2 ÷ 0", u"3/0", u"2^(1/2)", u"4 x 5",
-                                u"99999999999 × 99999999999", u"2^200"}) {
+                                u"99999999999 × 99999999999", u"2^200",
+                                u"round(5, 0)", u"round(5 100)"}) {
         SCOPED_TRACE(toUtf8(bad));
         EXPECT_THROW(evaluate(bad), WorkError);
     }
