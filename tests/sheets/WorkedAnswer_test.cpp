@@ -35,6 +35,9 @@ TEST(WorkedAnswer, EvaluatesAsAStudentReads)
         {u"(1/2)^3", 1, 8},
         {u"7 − 10", -3, 1},            // the minus sign character
         {u"(3+4)/7", 1, 1},            // '/' after a bracket divides
+        {u"√(6^2 + 8^2)", 10, 1},      // roots of exact squares
+        {u"√(13^2 − 5^2)", 12, 1},
+        {u"√(9/4)", 3, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(toUtf8(c.text));
@@ -45,7 +48,8 @@ TEST(WorkedAnswer, EvaluatesAsAStudentReads)
 TEST(WorkedAnswer, RefusesWhatItCannotWorkExactly)
 {
     for (const char16_t* bad : {u"", u"3 +", u"(2+3", u"2 ÷ 0", u"3/0", u"2^(1/2)", u"4 x 5",
-                                u"99999999999 × 99999999999", u"2^200"}) {
+                                u"99999999999 × 99999999999", u"2^200", u"√2", u"√(3/4)",
+                                u"√(0 − 4)", u"√"}) {
         SCOPED_TRACE(toUtf8(bad));
         EXPECT_THROW(evaluate(bad), WorkError);
     }
