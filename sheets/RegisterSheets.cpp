@@ -4,6 +4,7 @@
 #include "app/WindowRegistry.h"
 #include "sheets/tests/unitOrderOfOperations.h"
 #include "sheets/tests/unitSRAddFractions.h"
+#include "sheets/tests/unitSRAdvancedGeometry.h"
 
 namespace tv {
 
@@ -23,6 +24,7 @@ const std::vector<SheetListing>& sheetListings()
     static const std::vector<SheetListing> all = {
         listing<TfrmOrderOfOperations>(),
         listing<TfrmSRAddFractions>(),
+        listing<TfrmSRAdvancedGeometry>(),
     };
     return all;
 }

@@ -38,7 +38,7 @@ const char* const kNotBuiltYet[] = {
         "TfrmSRAddMixed", "TfrmSRSubtractMixed", "TfrmSRDivideFractions", "TfrmSRImproperToMixed",
         "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
         "TfrmCTBSFractionsDecimalsPercents1", "TfrmPercentOfANumber", "TfrmPercentOfNumber1",
-        "TfrmSRFindingPercent", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7", "TfrmCTBS8",
+        "TfrmSRFindingPercent", "TfrmCTBS9", "TfrmCTBS7", "TfrmCTBS8",
         "TfrmSRProportions", "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSRShopping",
         "TfrmSRTestPrep", "TfrmSRTestPrep1", "TfrmSRTestPrep2", "TfrmSREquationGrapher",
         // Tutorials
