@@ -8,6 +8,7 @@
 #include "sheets/tests/unitPercentofNumber1.h"
 #include "sheets/tests/unitSRAddFractions.h"
 #include "sheets/tests/unitSRAddMixed.h"
+#include "sheets/tests/unitSRAdvancedGeometry.h"
 #include "sheets/tests/unitSRDivideFractions.h"
 #include "sheets/tests/unitSRImproperToMixed.h"
 #include "sheets/tests/unitSRMultiplyFractions.h"
@@ -47,6 +48,7 @@ const std::vector<SheetListing>& sheetListings()
         listing<TfrmPercentOfANumber>(),
         listing<TfrmPercentOfNumber1>(),
         listing<TfrmSRFindingPercent>(),
+        listing<TfrmSRAdvancedGeometry>(),
         listing<TfrmSRProportions>(),
         listing<TfrmSRShopping>(),
         listing<TfrmSRTestPrep>(),

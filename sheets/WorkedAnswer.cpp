@@ -1,5 +1,6 @@
 #include "sheets/WorkedAnswer.h"
 
+#include <cmath>
 #include <numeric>
 
 namespace tv::sheet {
@@ -240,7 +241,7 @@ struct Reader {
 
 // expr := term { (+|-) term } ; term := unary { (×|*|÷|/) unary } ;
 // unary := (-|+) unary | power ; power := primary [ ^ unary ] ;
-// primary := number | ( expr ) | round( expr , expr )
+// primary := number | ( expr ) | round( expr , expr ) | √ primary
 struct Evaluator : Reader {
     bool take(char16_t c)
     {
@@ -295,6 +296,26 @@ struct Evaluator : Reader {
             fail("a power that is not whole");
         return base.pow(e.numerator());
     }
+    // The square root of an exact square only ("√(6^2 + 8^2)" is 10), as the
+    // Pythagorean theorem's whole-number triples need; any other root is not
+    // exact and fails.
+    Rational root(const Rational& v)
+    {
+        const auto whole = [&](std::int64_t n) {
+            if (n < 0)
+                fail("the root of a negative number");
+            auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
+            const auto square = [](std::int64_t x) { return static_cast<__int128>(x) * x; };
+            while (r > 0 && square(r) > n)
+                --r;
+            while (square(r + 1) <= n)
+                ++r;
+            if (r * r != n)
+                fail("a root that is not exact");
+            return r;
+        };
+        return Rational(whole(v.numerator()), whole(v.denominator()));
+    }
     // Rounds to the nearest multiple of `unit`, a half away from zero, as
     // students round: round(3482.67, 100) is 3500.
     Rational rounded(const Rational& v, const Rational& unit)
@@ -320,6 +341,8 @@ struct Evaluator : Reader {
     }
     Rational primary()
     {
+        if (take(u'\u221A'))
+            return root(primary());
         if (takeWord(u"round(")) {
             const Rational v = expr();
             if (!take(u','))

@@ -7,8 +7,9 @@
 // Written as a student reads it: "a/b" between two whole numbers is one
 // fraction (so "3/4 ÷ 1/2" divides two fractions), a whole number followed
 // by a blank and such a fraction is a mixed number, × and * multiply, ÷
-// divides, ^ raises to a whole power, and the usual precedence holds.
-// round(x, 100) rounds x to the nearest hundred (a half away from zero).
+// divides, ^ raises to a whole power, √ takes the root of an exact square,
+// and the usual precedence holds. round(x, 100) rounds x to the nearest
+// hundred (a half away from zero).
 #include <cstdint>
 #include <optional>
 #include <stdexcept>

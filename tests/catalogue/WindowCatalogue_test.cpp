@@ -35,8 +35,8 @@ const char* const kNotBuiltYet[] = {
         "TfrmBitsAndPieces2_1", "TfrmBitsAndPieces2_2",
         // Skills Review
         "TfrmCTBS6", "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
-        "TfrmCTBSFractionsDecimalsPercents1", "TfrmCTBS9", "TfrmSRAdvancedGeometry", "TfrmCTBS7",
-        "TfrmCTBS8", "TfrmCTBS5", "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSREquationGrapher",
+        "TfrmCTBSFractionsDecimalsPercents1", "TfrmCTBS9", "TfrmCTBS7", "TfrmCTBS8", "TfrmCTBS5",
+        "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSREquationGrapher",
         // Tutorials
         "TfrmTutorialFactors", "TfrmTutorialGCF", "TfrmTutorialLowestCommonMultiple",
         "TfrmTutorialReducingFractions", "TfrmTutorialEqFractions", "TfrmTutorialEquivalentDenominators",

@@ -41,6 +41,9 @@ TEST(WorkedAnswer, EvaluatesAsAStudentReads)
         {u"round(2.5, 1)", 3, 1},       // halves go up ...
         {u"round(-2.5, 1)", -3, 1},     // ... away from zero
         {u"round(1/3, 0.01)", 33, 100},
+        {u"√(6^2 + 8^2)", 10, 1},      // roots of exact squares
+        {u"√(13^2 − 5^2)", 12, 1},
+        {u"√(9/4)", 3, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(toUtf8(c.text));
@@ -51,8 +54,8 @@ TEST(WorkedAnswer, EvaluatesAsAStudentReads)
 TEST(WorkedAnswer, RefusesWhatItCannotWorkExactly)
 {
     for (const char16_t* bad : {u"", u"3 +", u"(2+3", u"2 ÷ 0", u"3/0", u"2^(1/2)", u"4 x 5",
-                                u"99999999999 × 99999999999", u"2^200",
-                                u"round(5, 0)", u"round(5 100)"}) {
+                                u"99999999999 × 99999999999", u"2^200", u"√2", u"√(3/4)",
+                                u"√(0 − 4)", u"√", u"round(5, 0)", u"round(5 100)"}) {
         SCOPED_TRACE(toUtf8(bad));
         EXPECT_THROW(evaluate(bad), WorkError);
     }
