@@ -232,6 +232,55 @@ constexpr SheetContent skillsReview(const char16_t* title, std::span<const Step>
     return c;
 }
 
+// --- question makers for the usual shapes of a multiple-choice question:
+// four choices, the keyed one by its index (0 = first).
+constexpr const char16_t* kNoneOfTheAbove = u"None of the above.";
+
+// A question that states its computation: the prompt shows `expression` at
+// "{e}", and the check works out the same text.
+constexpr Choice stated(int printed, const char16_t* prompt, const char16_t* expression,
+                        const char16_t* a, const char16_t* b, const char16_t* c, const char16_t* d,
+                        int keyed)
+{
+    Choice q;
+    q.printed = printed;
+    q.prompt = prompt;
+    q.expression = expression;
+    q.choices[0] = a;
+    q.choices[1] = b;
+    q.choices[2] = c;
+    q.choices[3] = d;
+    q.keyed = keyed;
+    return q;
+}
+
+// A question in words: `work` is its computation over the prompt's numbers.
+constexpr Choice worded(int printed, const char16_t* prompt, const char16_t* work,
+                        const char16_t* a, const char16_t* b, const char16_t* c, const char16_t* d,
+                        int keyed)
+{
+    Choice q = stated(printed, prompt, nullptr, a, b, c, d, keyed);
+    q.work = work;
+    return q;
+}
+
+// A drill: the exercise typeset right after the number and worked from the
+// same text, so picture and key cannot disagree.
+constexpr Choice drill(int printed, const char16_t* exercise, const char16_t* a, const char16_t* b,
+                       const char16_t* c, const char16_t* d, int keyed)
+{
+    Choice q = stated(printed, u"{n}.   {p}", exercise, a, b, c, d, keyed);
+    q.picture = drawnExpression();
+    return q;
+}
+
+// The same question with a picture.
+constexpr Choice pictured(Choice q, Picture picture)
+{
+    q.picture = picture;
+    return q;
+}
+
 // --- step makers, so a table reads as the document does
 constexpr Step text(const char16_t* t, Style s = Style::Normal, Para p = Para::Continue)
 {

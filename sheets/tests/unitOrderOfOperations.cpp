@@ -15,20 +15,12 @@ namespace {
 constexpr Choice q(int n, const char16_t* prompt, const char16_t* sum, const char16_t* a, const char16_t* b,
          const char16_t* c, const char16_t* d, int keyed)
 {
-    Choice x;
-    x.printed = n;
-    x.prompt = prompt;
-    x.expression = sum;
+    Choice x = stated(n, prompt, sum, a, b, c, d, keyed);
     x.promptStyle = Style::BoldNormal;
-    x.choices[0] = a;
-    x.choices[1] = b;
-    x.choices[2] = c;
-    x.choices[3] = d;
-    x.keyed = keyed;
     return x;
 }
 
-constexpr const char16_t* kNone = u"None of the above.";
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
 constexpr Choice kQ1 = q(1, u"{n}.  {e}= ?", u"5×4+6×3", u"150", u"38", u"78", kNone, 1);
 constexpr Choice kQ2 = q(2, u"{n}.  {e} = ?", u"18 - 6÷3×2", u"8", u"17", u"14", kNone, 2);

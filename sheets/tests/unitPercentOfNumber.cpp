@@ -6,51 +6,34 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
-// One question: `work` multiplies by the percent over 100, from the prompt's
-// own numbers. The wrong choices are the usual slips: dividing by the
-// percent, moving the decimal point the wrong way, giving the part that is
-// left instead of the part asked for.
-constexpr Choice percentOf(int n, const char16_t* prompt, const char16_t* work, const char16_t* a,
-                           const char16_t* b, const char16_t* c, const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = prompt;
-    q.work = work;
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
+// The wrong choices are the usual slips: dividing by the percent, moving the decimal point the
+// wrong way, giving the part that is left instead of the part asked for.
 constexpr Choice kQ[] = {
-    percentOf(1, u"{n}.   What is 50% of 36?", u"50/100 × 36",
+    worded(1, u"{n}.   What is 50% of 36?", u"50/100 × 36",
               u"0.72", u"1.8", u"18", u"180", 2),
-    percentOf(2, u"{n}.   What is 25% of 80?", u"25/100 × 80",
+    worded(2, u"{n}.   What is 25% of 80?", u"25/100 × 80",
               u"2", u"3.2", u"20", u"60", 2),
-    percentOf(3, u"{n}.   What is 60% of 50?", u"60/100 × 50",
+    worded(3, u"{n}.   What is 60% of 50?", u"60/100 × 50",
               u"3", u"20", u"30", u"300", 2),
-    percentOf(4, u"{n}.   What is 20% of 45?", u"20/100 × 45",
+    worded(4, u"{n}.   What is 20% of 45?", u"20/100 × 45",
               u"9", u"36", u"90", u"225", 0),
-    percentOf(5, u"{n}.   What is 5% of 60?", u"5/100 × 60",
+    worded(5, u"{n}.   What is 5% of 60?", u"5/100 × 60",
               u"3", u"12", u"30", u"57", 0),
-    percentOf(6, u"{n}.   A theater has 120 seats. Tonight 75% of the seats are filled. "
+    worded(6, u"{n}.   A theater has 120 seats. Tonight 75% of the seats are filled. "
                  u"How many seats are filled?",
               u"75/100 × 120", u"30", u"90", u"160", u"900", 1),
-    percentOf(7, u"{n}.   A science test has 40 questions. Maria answered 90% of them "
+    worded(7, u"{n}.   A science test has 40 questions. Maria answered 90% of them "
                  u"correctly. How many questions did she answer correctly?",
               u"90/100 × 40", u"3.6", u"4", u"36", u"360", 2),
-    percentOf(8, u"{n}.   A pair of shoes costs $60.00. The shoes are on sale for 25% off. "
+    worded(8, u"{n}.   A pair of shoes costs $60.00. The shoes are on sale for 25% off. "
                  u"How much money do you save?",
               u"25/100 × 60.00", u"$1.50", u"$2.40", u"$15.00", u"$45.00", 2),
-    percentOf(9, u"{n}.   Lincoln Middle School has 500 students. 30% of them ride the bus "
+    worded(9, u"{n}.   Lincoln Middle School has 500 students. 30% of them ride the bus "
                  u"to school. How many students ride the bus?",
               u"30/100 × 500", u"15", u"150", u"350", u"1,500", 1),
-    percentOf(10, u"{n}.   A 64-ounce bottle of fruit drink is 10% real fruit juice. How many "
+    worded(10, u"{n}.   A 64-ounce bottle of fruit drink is 10% real fruit juice. How many "
                   u"ounces of real fruit juice are in the bottle?",
               u"10/100 × 64", u"0.64 ounces", u"54 ounces", u"57.6 ounces", kNone, 3),
 };

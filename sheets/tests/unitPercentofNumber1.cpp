@@ -6,55 +6,39 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
-// One word problem: `work` is the computation over the prompt's own
-// numbers. The wrong choices are the usual slips: dividing by the percent,
-// a decimal point moved the wrong way, the part left over or the whole with
-// the part added when only the part is asked for (and the other way round).
-constexpr Choice problem(int n, const char16_t* prompt, const char16_t* work, const char16_t* a,
-                         const char16_t* b, const char16_t* c, const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = prompt;
-    q.work = work;
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
+// The wrong choices are the usual slips: dividing by the percent, a decimal point moved the wrong
+// way, the part left over or the whole with the part added when only the part is asked for (and
+// the other way round).
 constexpr Choice kQ[] = {
-    problem(1, u"{n}.   Jordan's lunch bill is $42.00. He leaves a 15% tip. How much is the tip?",
+    worded(1, u"{n}.   Jordan's lunch bill is $42.00. He leaves a 15% tip. How much is the tip?",
             u"15/100 × 42.00", u"$2.80", u"$6.30", u"$48.30", u"$63.00", 1),
-    problem(2, u"{n}.   In a class of 30 students, 20% walk to school. How many students walk "
+    worded(2, u"{n}.   In a class of 30 students, 20% walk to school. How many students walk "
                u"to school?",
             u"20/100 × 30", u"6", u"24", u"60", u"150", 0),
-    problem(3, u"{n}.   A bicycle costs $240.00. The sales tax is 5%. What is the total cost, "
+    worded(3, u"{n}.   A bicycle costs $240.00. The sales tax is 5%. What is the total cost, "
                u"including the tax?",
             u"240.00 + 5/100 × 240.00", u"$12.00", u"$48.00", u"$228.00", u"$252.00", 3),
-    problem(4, u"{n}.   A jacket that costs $64.00 is on sale for 12.5% off. How much money "
+    worded(4, u"{n}.   A jacket that costs $64.00 is on sale for 12.5% off. How much money "
                u"do you save?",
             u"12.5 ÷ 100 × 64.00", u"$8.00", u"$56.00", u"$80.00", u"$512.00", 0),
-    problem(5, u"{n}.   Ana's puppy weighed 12 pounds when she brought it home. Now it weighs "
+    worded(5, u"{n}.   Ana's puppy weighed 12 pounds when she brought it home. Now it weighs "
                u"150% of that. How many pounds does the puppy weigh now?",
             u"150/100 × 12", u"6 pounds", u"18 pounds", u"30 pounds", u"180 pounds", 1),
-    problem(6, u"{n}.   Keisha took 35 free throws this season and made 80% of them. How many "
+    worded(6, u"{n}.   Keisha took 35 free throws this season and made 80% of them. How many "
                u"free throws did she make?",
             u"80/100 × 35", u"2.8", u"7", u"28", u"280", 2),
-    problem(7, u"{n}.   Mr. Diaz earns $2,400.00 a month. He saves 15% of it. How much does he "
+    worded(7, u"{n}.   Mr. Diaz earns $2,400.00 a month. He saves 15% of it. How much does he "
                u"save each month?",
             u"15/100 × 2400.00", u"$36.00", u"$160.00", u"$360.00", u"$2,040.00", 2),
-    problem(8, u"{n}.   Kim's dinner bill is $28.00. She adds a 20% tip. How much does she pay "
+    worded(8, u"{n}.   Kim's dinner bill is $28.00. She adds a 20% tip. How much does she pay "
                u"in all?",
             u"28.00 + 20/100 × 28.00", u"$5.60", u"$22.40", u"$48.00", kNone, 3),
-    problem(9, u"{n}.   Ten years ago 2,000 people lived in a town. Today the number is 125% of "
+    worded(9, u"{n}.   Ten years ago 2,000 people lived in a town. Today the number is 125% of "
                u"what it was then. How many people live in the town today?",
             u"125/100 × 2000", u"500", u"1,600", u"2,125", u"2,500", 3),
-    problem(10, u"{n}.   A skateboard costs $25.00. The sales tax is 8%. How much is the tax?",
+    worded(10, u"{n}.   A skateboard costs $25.00. The sales tax is 8%. How much is the tax?",
             u"8/100 × 25.00", u"$2.00", u"$20.00", u"$23.00", u"$27.00", 0),
 };
 

@@ -6,38 +6,21 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
-// One sum: the picture after the number and the worked answer both come
-// from `sum`. The wrong choices are the usual slips: adding tops and
-// bottoms, multiplying, not finding a common denominator.
-constexpr Choice sum(int n, const char16_t* sum, const char16_t* a, const char16_t* b,
-                     const char16_t* c, const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = u"{n}.   {p}";
-    q.expression = sum;
-    q.picture = drawnExpression();
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
+// The wrong choices are the usual slips: adding tops and bottoms, multiplying, not finding a
+// common denominator.
 constexpr Choice kQ[] = {
-    sum(1, u"1/4 + 2/4", u"1/8", u"3/16", u"3/8", u"3/4", 3),
-    sum(2, u"1/3 + 1/6", u"2/9", u"1/2", u"2/3", u"5/6", 1),
-    sum(3, u"3/8 + 1/4", u"4/12", u"1/2", u"5/8", u"3/4", 2),
-    sum(4, u"1/2 + 1/3", u"5/6", u"2/5", u"1/6", kNone, 0),
-    sum(5, u"5/6 + 1/4", u"5/24", u"13/24", u"6/10", u"1 1/12", 3),
-    sum(6, u"2/3 + 1/6", u"5/6", u"3/9", u"1 1/6", kNone, 0),
-    sum(7, u"3/4 + 3/8", u"6/12", u"1", u"1 1/8", kNone, 2),
-    sum(8, u"1/5 + 3/10", u"1/2", u"4/15", u"4/10", kNone, 0),
-    sum(9, u"2/3 + 3/4", u"1/2", u"5/7", u"1 5/12", u"1 7/12", 2),
-    sum(10, u"3/10 + 2/5", u"7/10", u"5/15", u"5/10", kNone, 0),
+    drill(1, u"1/4 + 2/4", u"1/8", u"3/16", u"3/8", u"3/4", 3),
+    drill(2, u"1/3 + 1/6", u"2/9", u"1/2", u"2/3", u"5/6", 1),
+    drill(3, u"3/8 + 1/4", u"4/12", u"1/2", u"5/8", u"3/4", 2),
+    drill(4, u"1/2 + 1/3", u"5/6", u"2/5", u"1/6", kNone, 0),
+    drill(5, u"5/6 + 1/4", u"5/24", u"13/24", u"6/10", u"1 1/12", 3),
+    drill(6, u"2/3 + 1/6", u"5/6", u"3/9", u"1 1/6", kNone, 0),
+    drill(7, u"3/4 + 3/8", u"6/12", u"1", u"1 1/8", kNone, 2),
+    drill(8, u"1/5 + 3/10", u"1/2", u"4/15", u"4/10", kNone, 0),
+    drill(9, u"2/3 + 3/4", u"1/2", u"5/7", u"1 5/12", u"1 7/12", 2),
+    drill(10, u"3/10 + 2/5", u"7/10", u"5/15", u"5/10", kNone, 0),
 };
 
 constexpr Step kSteps[] = {

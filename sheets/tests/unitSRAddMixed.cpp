@@ -6,43 +6,25 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
-
-// One sum: the picture after the number and the worked answer both come
-// from `sum`. The wrong choices are the usual slips: leaving the 1 that the
-// fraction parts make out of the whole number, adding tops and bottoms of
-// the fraction parts, adding only the whole numbers, and adding the tops
-// over one of the old denominators.
-constexpr Choice sum(int n, const char16_t* sum, const char16_t* a, const char16_t* b,
-                     const char16_t* c, const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = u"{n}.   {p}";
-    q.expression = sum;
-    q.picture = drawnExpression();
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
 // Leaving out the carried 1, adding tops and bottoms and adding only the
 // whole numbers all give less than the true sum, so where the key puts the
 // sum first the others follow it in ascending order.
+// The wrong choices are the usual slips: leaving the 1 that the fraction parts make out of the
+// whole number, adding tops and bottoms of the fraction parts, adding only the whole numbers, and
+// adding the tops over one of the old denominators.
 constexpr Choice kQ[] = {
-    sum(1, u"1 1/4 + 2 1/2", u"3 1/3", u"3 3/4", u"4", kNone, 1),
-    sum(2, u"2 1/3 + 1 3/4", u"4 1/12", u"3", u"3 1/12", u"3 4/7", 0),
-    sum(3, u"3 2/3 + 1 2/3", u"4 1/3", u"4 2/3", u"5 1/3", kNone, 2),
-    sum(4, u"3 5/12 + 1 1/4", u"4 3/8", u"4 2/3", u"5 1/2", kNone, 1),
-    sum(5, u"4 3/5 + 2 1/2", u"6", u"6 1/10", u"6 4/7", u"7 1/10", 3),
-    sum(6, u"2 5/6 + 1 1/2", u"3 1/3", u"3 3/4", u"4 1/3", kNone, 2),
-    sum(7, u"5 1/6 + 2 1/3", u"7 2/9", u"7 1/2", u"7 2/3", kNone, 1),
-    sum(8, u"2 3/4 + 3 5/8", u"6 3/8", u"5 3/8", u"5 2/3", kNone, 0),
-    sum(9, u"1 7/10 + 3 1/2", u"5 1/5", u"4 1/5", u"4 2/3", u"4 4/5", 0),
-    sum(10, u"3 1/2 + 2 2/3", u"5 1/6", u"5 3/5", u"6 1/6", u"6 1/2", 2),
+    drill(1, u"1 1/4 + 2 1/2", u"3 1/3", u"3 3/4", u"4", kNone, 1),
+    drill(2, u"2 1/3 + 1 3/4", u"4 1/12", u"3", u"3 1/12", u"3 4/7", 0),
+    drill(3, u"3 2/3 + 1 2/3", u"4 1/3", u"4 2/3", u"5 1/3", kNone, 2),
+    drill(4, u"3 5/12 + 1 1/4", u"4 3/8", u"4 2/3", u"5 1/2", kNone, 1),
+    drill(5, u"4 3/5 + 2 1/2", u"6", u"6 1/10", u"6 4/7", u"7 1/10", 3),
+    drill(6, u"2 5/6 + 1 1/2", u"3 1/3", u"3 3/4", u"4 1/3", kNone, 2),
+    drill(7, u"5 1/6 + 2 1/3", u"7 2/9", u"7 1/2", u"7 2/3", kNone, 1),
+    drill(8, u"2 3/4 + 3 5/8", u"6 3/8", u"5 3/8", u"5 2/3", kNone, 0),
+    drill(9, u"1 7/10 + 3 1/2", u"5 1/5", u"4 1/5", u"4 2/3", u"4 4/5", 0),
+    drill(10, u"3 1/2 + 2 2/3", u"5 1/6", u"5 3/5", u"6 1/6", u"6 1/2", 2),
 };
 
 constexpr Step kSteps[] = {

@@ -6,7 +6,7 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
 // A figure on a centred line of its own under the prompt.
 constexpr Picture figure(const char* resource, int width, int height)
@@ -35,17 +35,7 @@ constexpr Choice question(int n, const char16_t* prompt, const char16_t* work, P
                           const char16_t* a, const char16_t* b, const char16_t* c,
                           const char16_t* d, int keyed)
 {
-    Choice q;
-    q.printed = n;
-    q.prompt = prompt;
-    q.work = work;
-    q.picture = picture;
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
+    return pictured(worded(n, prompt, work, a, b, c, d, keyed), picture);
 }
 
 constexpr Picture kNoFigure{};

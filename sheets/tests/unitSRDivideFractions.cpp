@@ -6,41 +6,23 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
-// One quotient: the picture after the number and the worked answer both
-// come from `quotient`. The wrong choices are the usual slips: inverting
-// the first fraction instead of the second (or both), multiplying straight
-// across without inverting, and dividing the tops and the bottoms with the
-// larger number always on top (which goes wrong as soon as one of the two
-// divisions has to go the other way).
-constexpr Choice quotient(int n, const char16_t* quotient, const char16_t* a, const char16_t* b,
-                          const char16_t* c, const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = u"{n}.   {p}";
-    q.expression = quotient;
-    q.picture = drawnExpression();
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
+// The wrong choices are the usual slips: inverting the first fraction instead of the second (or
+// both), multiplying straight across without inverting, and dividing the tops and the bottoms with
+// the larger number always on top (which goes wrong as soon as one of the two divisions has to go
+// the other way).
 constexpr Choice kQ[] = {
-    quotient(1, u"3/4 ÷ 1/2", u"3/8", u"2/3", u"1 1/2", u"2 2/3", 2),
-    quotient(2, u"1/6 ÷ 2/3", u"1/9", u"1/4", u"1", u"4", 1),
-    quotient(3, u"6 ÷ 3/4", u"1/8", u"1/2", u"4 1/2", u"8", 3),
-    quotient(4, u"3/5 ÷ 6", u"1/10", u"2/5", u"3 3/5", u"10", 0),
-    quotient(5, u"1/3 ÷ 5/6", u"5/18", u"2/5", u"2 1/2", kNone, 1),
-    quotient(6, u"7/8 ÷ 1/4", u"7/32", u"2/7", u"3 1/2", u"4 4/7", 2),
-    quotient(7, u"10 ÷ 5/6", u"1/12", u"1/3", u"8 1/3", u"12", 3),
-    quotient(8, u"1/12 ÷ 2/3", u"1/18", u"1/8", u"1/2", u"8", 1),
-    quotient(9, u"3/4 ÷ 1/8", u"3/32", u"1/6", u"1 1/2", u"6", 3),
-    quotient(10, u"2/3 ÷ 5/6", u"5/9", u"4/5", u"1 1/4", kNone, 1),
+    drill(1, u"3/4 ÷ 1/2", u"3/8", u"2/3", u"1 1/2", u"2 2/3", 2),
+    drill(2, u"1/6 ÷ 2/3", u"1/9", u"1/4", u"1", u"4", 1),
+    drill(3, u"6 ÷ 3/4", u"1/8", u"1/2", u"4 1/2", u"8", 3),
+    drill(4, u"3/5 ÷ 6", u"1/10", u"2/5", u"3 3/5", u"10", 0),
+    drill(5, u"1/3 ÷ 5/6", u"5/18", u"2/5", u"2 1/2", kNone, 1),
+    drill(6, u"7/8 ÷ 1/4", u"7/32", u"2/7", u"3 1/2", u"4 4/7", 2),
+    drill(7, u"10 ÷ 5/6", u"1/12", u"1/3", u"8 1/3", u"12", 3),
+    drill(8, u"1/12 ÷ 2/3", u"1/18", u"1/8", u"1/2", u"8", 1),
+    drill(9, u"3/4 ÷ 1/8", u"3/32", u"1/6", u"1 1/2", u"6", 3),
+    drill(10, u"2/3 ÷ 5/6", u"5/9", u"4/5", u"1 1/4", kNone, 1),
 };
 
 constexpr Step kSteps[] = {

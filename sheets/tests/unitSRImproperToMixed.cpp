@@ -6,39 +6,20 @@ using namespace sheet;
 
 namespace {
 
-// One improper fraction: the picture after the number and the worked answer
-// both come from `fraction`. The wrong choices are the usual slips: the
-// quotient and the remainder swapped, the remainder over the wrong
-// denominator (the old numerator or the quotient), and a quotient one too
-// small or one too large (with its remainder then found by subtracting the
-// wrong way round).
-constexpr Choice improper(int n, const char16_t* fraction, const char16_t* a, const char16_t* b,
-                          const char16_t* c, const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = u"{n}.   {p}";
-    q.expression = fraction;
-    q.picture = drawnExpression();
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
+// The wrong choices are the usual slips: the quotient and the remainder swapped, the remainder
+// over the wrong denominator (the old numerator or the quotient), and a quotient one too small or
+// one too large (with its remainder then found by subtracting the wrong way round).
 constexpr Choice kQ[] = {
-    improper(1, u"17/5", u"2 3/5", u"3 2/17", u"3 2/5", u"4 2/5", 2),
-    improper(2, u"47/6", u"6 5/6", u"7 5/7", u"7 5/6", u"8 1/6", 2),
-    improper(3, u"19/8", u"2 3/8", u"3 1/4", u"3 3/8", u"3 5/8", 0),
-    improper(4, u"23/7", u"3 2/7", u"3 2/3", u"4 2/7", u"4 5/7", 0),
-    improper(5, u"22/6", u"2 2/3", u"3 2/11", u"3 2/3", u"4 1/2", 2),
-    improper(6, u"45/9", u"5/9", u"4", u"5", u"6", 2),
-    improper(7, u"31/6", u"1 5/6", u"5 1/6", u"6 1/6", u"6 5/6", 1),
-    improper(8, u"27/10", u"2 7/10", u"3 3/10", u"3 7/10", u"7 1/5", 0),
-    improper(9, u"38/8", u"4 3/19", u"4 3/4", u"5 3/4", u"6 1/2", 1),
-    improper(10, u"34/9", u"3 7/9", u"4 2/9", u"4 7/9", u"7 1/3", 0),
+    drill(1, u"17/5", u"2 3/5", u"3 2/17", u"3 2/5", u"4 2/5", 2),
+    drill(2, u"47/6", u"6 5/6", u"7 5/7", u"7 5/6", u"8 1/6", 2),
+    drill(3, u"19/8", u"2 3/8", u"3 1/4", u"3 3/8", u"3 5/8", 0),
+    drill(4, u"23/7", u"3 2/7", u"3 2/3", u"4 2/7", u"4 5/7", 0),
+    drill(5, u"22/6", u"2 2/3", u"3 2/11", u"3 2/3", u"4 1/2", 2),
+    drill(6, u"45/9", u"5/9", u"4", u"5", u"6", 2),
+    drill(7, u"31/6", u"1 5/6", u"5 1/6", u"6 1/6", u"6 5/6", 1),
+    drill(8, u"27/10", u"2 7/10", u"3 3/10", u"3 7/10", u"7 1/5", 0),
+    drill(9, u"38/8", u"4 3/19", u"4 3/4", u"5 3/4", u"6 1/2", 1),
+    drill(10, u"34/9", u"3 7/9", u"4 2/9", u"4 7/9", u"7 1/3", 0),
 };
 
 constexpr Step kSteps[] = {

@@ -6,43 +6,25 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
-
-// One product: the picture after the number and the worked answer both come
-// from `product`. The wrong choices are the usual slips: adding tops and
-// bottoms, multiplying only the tops and keeping a denominator, turning one
-// fraction upside down (dividing instead); with a whole number, multiplying
-// the bottom too (or only the bottom), adding the whole number to the top,
-// or setting it beside the fraction as a mixed number.
-constexpr Choice product(int n, const char16_t* product, const char16_t* a, const char16_t* b,
-                         const char16_t* c, const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = u"{n}.   {p}";
-    q.expression = product;
-    q.picture = drawnExpression();
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
 // A product of two proper fractions is smaller than every one of these
 // slips, so where the key puts it second the smallest choice comes first.
+// The wrong choices are the usual slips: adding tops and bottoms, multiplying only the tops and
+// keeping a denominator, turning one fraction upside down (dividing instead); with a whole number,
+// multiplying the bottom too (or only the bottom), adding the whole number to the top, or setting
+// it beside the fraction as a mixed number.
 constexpr Choice kQ[] = {
-    product(1, u"2 × 3/8", u"3/16", u"3/8", u"5/8", u"3/4", 3),
-    product(2, u"4 × 2/3", u"2/3", u"2 2/3", u"4 2/3", u"6", 1),
-    product(3, u"2/3 × 3/4", u"5/7", u"1/2", u"8/9", u"1 1/2", 1),
-    product(4, u"6 × 3/4", u"2 1/4", u"4 1/2", u"6 3/4", u"8", 1),
-    product(5, u"1/2 × 3/5", u"4/7", u"3/5", u"5/6", kNone, 3),
-    product(6, u"3 × 5/6", u"5/18", u"2 1/2", u"3 3/5", u"3 5/6", 1),
-    product(7, u"2/3 × 1/6", u"1/9", u"1/3", u"2/3", u"4", 0),
-    product(8, u"3/4 × 5/6", u"4/5", u"9/10", u"2 1/2", kNone, 3),
-    product(9, u"5/6 × 3/10", u"1/2", u"1/4", u"1 1/2", u"2 7/9", 1),
-    product(10, u"8 × 5/12", u"5/12", u"1 1/12", u"3 1/3", u"8 5/12", 2),
+    drill(1, u"2 × 3/8", u"3/16", u"3/8", u"5/8", u"3/4", 3),
+    drill(2, u"4 × 2/3", u"2/3", u"2 2/3", u"4 2/3", u"6", 1),
+    drill(3, u"2/3 × 3/4", u"5/7", u"1/2", u"8/9", u"1 1/2", 1),
+    drill(4, u"6 × 3/4", u"2 1/4", u"4 1/2", u"6 3/4", u"8", 1),
+    drill(5, u"1/2 × 3/5", u"4/7", u"3/5", u"5/6", kNone, 3),
+    drill(6, u"3 × 5/6", u"5/18", u"2 1/2", u"3 3/5", u"3 5/6", 1),
+    drill(7, u"2/3 × 1/6", u"1/9", u"1/3", u"2/3", u"4", 0),
+    drill(8, u"3/4 × 5/6", u"4/5", u"9/10", u"2 1/2", kNone, 3),
+    drill(9, u"5/6 × 3/10", u"1/2", u"1/4", u"1 1/2", u"2 7/9", 1),
+    drill(10, u"8 × 5/12", u"5/12", u"1 1/12", u"3 1/3", u"8 5/12", 2),
 };
 
 constexpr Step kSteps[] = {

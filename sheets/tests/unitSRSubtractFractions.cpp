@@ -6,41 +6,23 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
-// One difference: the picture after the number and the worked answer both
-// come from `difference`. The wrong choices are the usual slips: subtracting
-// tops and bottoms (the bottoms the wrong way round when the second is
-// larger), subtracting the tops but adding the bottoms, subtracting the tops
-// over one of the old denominators, renaming a fraction to the common
-// denominator without changing its top, and adding instead of subtracting.
-constexpr Choice difference(int n, const char16_t* difference, const char16_t* a,
-                            const char16_t* b, const char16_t* c, const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = u"{n}.   {p}";
-    q.expression = difference;
-    q.picture = drawnExpression();
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
+// The wrong choices are the usual slips: subtracting tops and bottoms (the bottoms the wrong way
+// round when the second is larger), subtracting the tops but adding the bottoms, subtracting the
+// tops over one of the old denominators, renaming a fraction to the common denominator without
+// changing its top, and adding instead of subtracting.
 constexpr Choice kQ[] = {
-    difference(1, u"7/8 - 3/8", u"1/4", u"1/2", u"1 1/4", kNone, 1),
-    difference(2, u"3/4 - 1/8", u"1/4", u"1/2", u"7/8", kNone, 3),
-    difference(3, u"5/8 - 1/2", u"1/8", u"1/2", u"2/3", u"1 1/8", 0),
-    difference(4, u"3/4 - 1/6", u"1/12", u"1/2", u"7/12", u"1", 2),
-    difference(5, u"2/3 - 1/4", u"1/3", u"5/12", u"7/12", u"11/12", 1),
-    difference(6, u"3/4 - 1/12", u"1/6", u"1/4", u"1/2", u"2/3", 3),
-    difference(7, u"9/10 - 3/10", u"3/10", u"3/5", u"1 1/5", kNone, 1),
-    difference(8, u"5/8 - 1/3", u"1/6", u"1/2", u"4/5", kNone, 3),
-    difference(9, u"11/12 - 3/8", u"1/3", u"13/24", u"2/3", u"1 7/24", 1),
-    difference(10, u"7/9 - 1/6", u"2/9", u"1/3", u"11/18", u"2", 2),
+    drill(1, u"7/8 - 3/8", u"1/4", u"1/2", u"1 1/4", kNone, 1),
+    drill(2, u"3/4 - 1/8", u"1/4", u"1/2", u"7/8", kNone, 3),
+    drill(3, u"5/8 - 1/2", u"1/8", u"1/2", u"2/3", u"1 1/8", 0),
+    drill(4, u"3/4 - 1/6", u"1/12", u"1/2", u"7/12", u"1", 2),
+    drill(5, u"2/3 - 1/4", u"1/3", u"5/12", u"7/12", u"11/12", 1),
+    drill(6, u"3/4 - 1/12", u"1/6", u"1/4", u"1/2", u"2/3", 3),
+    drill(7, u"9/10 - 3/10", u"3/10", u"3/5", u"1 1/5", kNone, 1),
+    drill(8, u"5/8 - 1/3", u"1/6", u"1/2", u"4/5", kNone, 3),
+    drill(9, u"11/12 - 3/8", u"1/3", u"13/24", u"2/3", u"1 7/24", 1),
+    drill(10, u"7/9 - 1/6", u"2/9", u"1/3", u"11/18", u"2", 2),
 };
 
 constexpr Step kSteps[] = {

@@ -6,35 +6,7 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
-
-// A question that states its computation: the prompt shows `expression` at
-// "{e}", and the check works out the same text.
-constexpr Choice stated(int n, const char16_t* prompt, const char16_t* expression,
-                        const char16_t* a, const char16_t* b, const char16_t* c,
-                        const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = prompt;
-    q.expression = expression;
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
-// A question in words: `work` is its computation over the prompt's numbers.
-constexpr Choice inWords(int n, const char16_t* prompt, const char16_t* work,
-                         const char16_t* a, const char16_t* b, const char16_t* c,
-                         const char16_t* d, int keyed)
-{
-    Choice q = stated(n, prompt, nullptr, a, b, c, d, keyed);
-    q.work = work;
-    return q;
-}
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
 // The wrong choices are the usual slips: adding without carrying, working
 // left to right, adding tops and bottoms, a misplaced decimal point,
@@ -53,28 +25,28 @@ constexpr Choice kQ[] = {
            u"3/7", u"3/4", kNone, 3),
     stated(4, u"{n}.   Multiply:   {e}", u"4.6 × 0.3", u"1.38", u"13.8", u"138", kNone, 0),
     // $4.00 divides by 15, $51.00 subtracts the tip, $69.00 is the whole bill.
-    inWords(5,
+    worded(5,
             u"{n}.   Maria leaves a 15% tip on a dinner bill of $60.00. How much is the tip?",
             u"60 × 15/100", u"$4.00", u"$9.00", u"$51.00", u"$69.00", 1),
     // 3.25 divides before subtracting, 9.5 adds the 5, 28 forgets to divide.
-    inWords(6, u"{n}.   Solve for x:   4x + 5 = 33", u"(33 − 5) ÷ 4", u"x = 3.25", u"x = 7",
+    worded(6, u"{n}.   Solve for x:   4x + 5 = 33", u"(33 − 5) ÷ 4", u"x = 3.25", u"x = 7",
             u"x = 9.5", u"x = 28", 1),
     // 40 is the perimeter; 192 doubles the product.
-    inWords(7,
+    worded(7,
             u"{n}.   A rectangular garden is 12 feet long and 8 feet wide. What is the area of "
             u"the garden?",
             u"12 × 8", u"40 square feet", u"96 square feet", u"192 square feet", kNone, 1),
     // 3400 cuts the number off, 3480 and 3483 round to the ten and the one.
-    inWords(8, u"{n}.   Round 3482.67 to the nearest hundred.", u"round(3482.67, 100)", u"3400", u"3480",
+    worded(8, u"{n}.   Round 3482.67 to the nearest hundred.", u"round(3482.67, 100)", u"3400", u"3480",
             u"3483", u"3500", 3),
     // $3.35 takes 7 from 10 and keeps the 35 cents; $7.35 is the cost;
     // $7.55 takes one notebook from $10.
-    inWords(9,
+    worded(9,
             u"{n}.   Ben buys 3 notebooks for $2.45 each. He pays with a $10 bill. How much "
             u"change should he get back?",
             u"10 − 3 × 2.45", u"$2.65", u"$3.35", u"$7.35", u"$7.55", 0),
     // 24 is the range, 82 the median, 340 the total.
-    inWords(10,
+    worded(10,
             u"{n}.   Jada's scores on four quizzes were 76, 84, 100 and 80. What is the mean "
             u"(average) of her scores?",
             u"(76 + 84 + 100 + 80) ÷ 4", u"24", u"82", u"85", u"340", 2),

@@ -6,35 +6,7 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
-
-// A question that states its computation: the prompt shows `expression` at
-// "{e}", and the check works out the same text.
-constexpr Choice stated(int n, const char16_t* prompt, const char16_t* expression,
-                        const char16_t* a, const char16_t* b, const char16_t* c,
-                        const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = prompt;
-    q.expression = expression;
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
-// A question in words: `work` is its computation over the prompt's numbers.
-constexpr Choice inWords(int n, const char16_t* prompt, const char16_t* work,
-                         const char16_t* a, const char16_t* b, const char16_t* c,
-                         const char16_t* d, int keyed)
-{
-    Choice q = stated(n, prompt, nullptr, a, b, c, d, keyed);
-    q.work = work;
-    return q;
-}
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
 constexpr Choice kQ[] = {
     // 4475 takes the smaller digit from the larger in every place; 6481 adds.
@@ -49,28 +21,28 @@ constexpr Choice kQ[] = {
     // instead of the decimal points (12.5 + 37.5).
     stated(4, u"{n}.   Add:   {e}", u"12.5 + 3.75", u"15.25", u"16.25", u"50.0", kNone, 1),
     // $95.00 takes $25 off; $150.00 adds the discount.
-    inWords(5,
+    worded(5,
             u"{n}.   A bike that costs $120.00 is on sale for 25% off. What is the sale price "
             u"of the bike?",
             u"120 − 120 × 25/100", u"$90.00", u"$95.00", u"$150.00", kNone, 0),
     // The fence is 46 meters: 23 goes half way round, 37 misses one side,
     // 126 is the area.
-    inWords(6,
+    worded(6,
             u"{n}.   A rectangular playground is 14 meters long and 9 meters wide. How many "
             u"meters of fence are needed to go all the way around it?",
             u"2 × (14 + 9)", u"23 meters", u"37 meters", u"126 meters", kNone, 3),
     // The others move the decimal point too few places or the wrong way.
     stated(7, u"{n}.   Divide:   {e}", u"7.2 ÷ 0.08", u"0.09", u"0.9", u"9", u"90", 3),
     // 3 divides, 8 subtracts, 16 adds instead of multiplying.
-    inWords(8, u"{n}.   Solve for n:   n ÷ 4 = 12", u"12 × 4", u"n = 3", u"n = 8", u"n = 16",
+    worded(8, u"{n}.   Solve for n:   n ÷ 4 = 12", u"12 × 4", u"n = 3", u"n = 8", u"n = 16",
             u"n = 48", 3),
     // 7.65 rounds to hundredths, 7.7 rounds twice (7.648, 7.65, 7.7), 8 to
     // the whole number.
-    inWords(9, u"{n}.   Round 7.648 to the nearest tenth.", u"round(7.648, 0.1)", u"7.6", u"7.65",
+    worded(9, u"{n}.   Round 7.648 to the nearest tenth.", u"round(7.648, 0.1)", u"7.6", u"7.65",
             u"7.7", u"8", 0),
     // $10.75 buys one of each, $21.25 pays the student price for all five,
     // $28.00 swaps the two prices.
-    inWords(10,
+    worded(10,
             u"{n}.   Tickets to the school play cost $6.50 for adults and $4.25 for students. "
             u"Mr. Diaz buys 2 adult tickets and 3 student tickets. How much does he pay in all?",
             u"2 × 6.50 + 3 × 4.25", u"$10.75", u"$21.25", u"$25.75", u"$28.00", 2),

@@ -6,49 +6,14 @@ using namespace sheet;
 
 namespace {
 
-constexpr const char16_t* kNone = u"None of the above.";
-
-// A question that states its computation: the prompt shows `expression` at
-// "{e}" (or its picture at "{p}"), and the check works out the same text.
-constexpr Choice stated(int n, const char16_t* prompt, const char16_t* expression,
-                        const char16_t* a, const char16_t* b, const char16_t* c,
-                        const char16_t* d, int keyed)
-{
-    Choice q;
-    q.printed = n;
-    q.prompt = prompt;
-    q.expression = expression;
-    q.choices[0] = a;
-    q.choices[1] = b;
-    q.choices[2] = c;
-    q.choices[3] = d;
-    q.keyed = keyed;
-    return q;
-}
-
-// A question in words: `work` is its computation over the prompt's numbers.
-constexpr Choice inWords(int n, const char16_t* prompt, const char16_t* work,
-                         const char16_t* a, const char16_t* b, const char16_t* c,
-                         const char16_t* d, int keyed)
-{
-    Choice q = stated(n, prompt, nullptr, a, b, c, d, keyed);
-    q.work = work;
-    return q;
-}
-
-// The division typeset after its number, as the student would copy it.
-constexpr Choice drawn(Choice q)
-{
-    q.picture = drawnExpression();
-    return q;
-}
+constexpr const char16_t* kNone = kNoneOfTheAbove;
 
 constexpr Choice kQ[] = {
     // The others count the places wrongly.
-    inWords(1, u"{n}.   What is the value of the digit 7 in 3,742,156?", u"7 × 100000",
+    worded(1, u"{n}.   What is the value of the digit 7 in 3,742,156?", u"7 × 100000",
             u"700", u"7,000", u"70,000", u"700,000", 3),
     // 4% divides 80 by 20, 16% is 20% of 80, 60% counts the misses.
-    inWords(2,
+    worded(2,
             u"{n}.   Liam made 20 of the 80 free throws he tried this season. What percent of "
             u"his free throws did he make?",
             u"20 ÷ 80 × 100", u"4%", u"16%", u"25%", u"60%", 2),
@@ -58,32 +23,34 @@ constexpr Choice kQ[] = {
     stated(3, u"{n}.   Subtract:   {e}", u"9.2 − 3.47", u"5.83", u"6.27", u"6.73", kNone, 3),
     // 1/3 turns the wrong number upside down, 5 divides the whole parts and
     // the fractions apart, 6 3/4 multiplies.
-    drawn(stated(4, u"{n}.   {p}   Divide. Write the quotient in lowest terms.",
-                 u"4 1/2 ÷ 1 1/2", u"1/3", u"3", u"5", u"6 3/4", 1)),
+    // The division typeset after its number, as the student would copy it.
+    pictured(stated(4, u"{n}.   {p}   Divide. Write the quotient in lowest terms.",
+                    u"4 1/2 ÷ 1 1/2", u"1/3", u"3", u"5", u"6 3/4", 1),
+             drawnExpression()),
     // 12 subtracts; 32 adds without the carry.
-    inWords(5, u"{n}.   Solve for m:   m − 15 = 27", u"27 + 15", u"m = 12", u"m = 32",
+    worded(5, u"{n}.   Solve for m:   m − 15 = 27", u"27 + 15", u"m = 12", u"m = 32",
             u"m = 42", kNone, 2),
     // 17 adds base and height; 70 forgets the one half.
-    inWords(6,
+    worded(6,
             u"{n}.   A triangle has a base of 10 centimeters and a height of 7 centimeters. What "
             u"is the area of the triangle?",
             u"1/2 × 10 × 7", u"17 square centimeters", u"35 square centimeters",
             u"70 square centimeters", kNone, 1),
     // 46,000 cuts the number off; 46,800 and 50,000 round to the hundred and
     // the ten thousand.
-    inWords(7, u"{n}.   Round 46,815 to the nearest thousand.", u"round(46815, 1000)", u"46,000",
+    worded(7, u"{n}.   Round 46,815 to the nearest thousand.", u"round(46815, 1000)", u"46,000",
             u"46,800", u"47,000", u"50,000", 2),
     // 0.4 moves the point one place, 4 ignores the percent sign, 400
     // multiplies by 100.
-    inWords(8, u"{n}.   Write 4% as a decimal.", u"4 ÷ 100", u"0.04", u"0.4", u"4", u"400", 0),
+    worded(8, u"{n}.   Write 4% as a decimal.", u"4 ÷ 100", u"0.04", u"0.4", u"4", u"400", 0),
     // 18 adds two sides, 81 is the area.
-    inWords(9,
+    worded(9,
             u"{n}.   A square picture frame has sides 9 inches long. What is the perimeter of "
             u"the frame?",
             u"4 × 9", u"18 inches", u"36 inches", u"81 inches", kNone, 1),
     // $19.50 adds the hours to the pay, $57.00 counts Saturday only,
     // $950.00 misplaces the decimal point.
-    inWords(10,
+    worded(10,
             u"{n}.   Tyler earns $9.50 an hour. Last weekend he worked 6 hours on Saturday and "
             u"4 hours on Sunday. How much did he earn in all?",
             u"9.50 × (6 + 4)", u"$19.50", u"$57.00", u"$95.00", u"$950.00", 2),
