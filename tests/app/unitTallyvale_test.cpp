@@ -333,6 +333,24 @@ TEST_F(MainWindowTest, AdministratorSignOn)
     EXPECT_EQ(openedFiles[0], w->dataFilePath());
 }
 
+TEST_F(MainWindowTest, AdministratorDialogOpensWithTheFocusInThePasswordBox)
+{
+    for (int opening = 1; opening <= 2; ++opening) {
+        QWidget* focused = nullptr;
+        whenModal([&](QWidget* m) {
+            auto* dlg = qobject_cast<TfrmAdminPassword*>(m);
+            ASSERT_NE(dlg, nullptr);
+            focused = dlg->focusWidget();
+            // Leave by tabbing to Exit and pressing it, so Exit holds the focus at closing.
+            dlg->NAGButton1->setFocus();
+            QTest::keyClick(dlg->NAGButton1, Qt::Key_Space);
+        });
+        w->SignOn1Click();
+        ASSERT_NE(w->adminDialog, nullptr);
+        EXPECT_EQ(focused, w->adminDialog->editPassWord) << "opening " << opening;
+    }
+}
+
 TEST_F(MainWindowTest, HiddenClickAreasOpenTheJournalFiles)
 {
     w->show();
