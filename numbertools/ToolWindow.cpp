@@ -2,7 +2,11 @@
 
 #include "numbertools/ToolPalette.h"
 
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +24,9 @@ void setBackground(QWidget* widget, const QColor& colour)
 
 void setButtonColors(QAbstractButton* button, const QColor& face, const QColor& caption)
 {
+    // The style would shade a palette colour into a gradient; the face is meant flat.
+    if (auto* flat = qobject_cast<NagButton*>(button))
+        flat->setColors(face, caption);
     QPalette p = button->palette();
     p.setColor(QPalette::Button, face);
     p.setColor(QPalette::ButtonText, caption);
@@ -33,7 +40,9 @@ void applyExitColors(QAbstractButton* button)
 
 QPushButton* makeButton(const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
+    // Flat in the system face until a window gives it colours of its own.
+    const QPalette system = QApplication::palette(parent);
+    auto* button = new NagButton(caption, system.color(QPalette::Button), system.color(QPalette::ButtonText), parent);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;

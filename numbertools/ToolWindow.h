@@ -29,8 +29,8 @@ void setBackground(QWidget* widget, const QColor& colour);
 void setButtonColors(QAbstractButton* button, const QColor& face, const QColor& caption);
 // The palette's Exit colours: ExitButtonColor face, ExitButtonFontColor caption.
 void applyExitColors(QAbstractButton* button);
-// A push button that neither becomes the dialog's default nor reacts to
-// Enter on another control.
+// A flat push button (system face until coloured) that neither becomes the
+// dialog's default nor reacts to Enter on another control.
 QPushButton* makeButton(const QString& caption, QWidget* parent);
 // "Exit" in yellow Arial 19 px bold on red; clicking it closes `window`.
 QPushButton* makeExitButton(QWidget* window, const QString& caption = QStringLiteral("Exit"));
