@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QWidget>
 
 namespace tv::toolwindow {
@@ -62,6 +64,34 @@ void fixSizeAndCentre(QWidget* window, int width, int height)
 {
     window->setFixedSize(width, height);
     centreOnScreen(window);
+}
+
+int headerTitleRoom(const QHeaderView* header, int section)
+{
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.section = section;
+    option.orientation = header->orientation();
+    option.rect = QRect(0, 0, header->sectionSize(section), header->sizeHint().height());
+    return header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
+}
+
+void fitColumnTitles(QHeaderView* header, QFont font)
+{
+    const auto fits = [&] {
+        const QFontMetrics fm(font);
+        for (int s = 0; s < header->count(); ++s) {
+            const QString title = header->model()->headerData(s, header->orientation()).toString();
+            if (fm.horizontalAdvance(title) > headerTitleRoom(header, s))
+                return false;
+        }
+        return true;
+    };
+    // Down to a size still legible; a title cut mid-word reads as nonsense.
+    int pixels = QFontInfo(font).pixelSize();
+    while (!fits() && pixels > 7)
+        font.setPixelSize(--pixels);
+    header->setFont(font);
 }
 
 QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent)

@@ -10,6 +10,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QHeaderView;
 class QPushButton;
 class QWidget;
 
@@ -36,6 +37,11 @@ QPushButton* makeButton(const QString& caption, QWidget* parent);
 QPushButton* makeExitButton(QWidget* window, const QString& caption = QStringLiteral("Exit"));
 // Makes the window exactly width x height and centres it on its screen.
 void fixSizeAndCentre(QWidget* window, int width, int height);
+// Gives the header `font`, made smaller until every column title fits its
+// column whole (the columns keep their widths).
+void fitColumnTitles(QHeaderView* header, QFont font);
+// Width a header section leaves for its title.
+int headerTitleRoom(const QHeaderView* header, int section);
 // A label showing a link text that opens `url` in the default browser.
 QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent);
 

@@ -34,6 +34,8 @@ TfrmReferenceFindFactorials::TfrmReferenceFindFactorials(QWidget* parent) : Tool
     ValueListEditor1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ValueListEditor1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ValueListEditor1->setGeometry(155, 64, 209, 265);
+    // "Number" is wider than its 38 px column in the table's own font.
+    fitColumnTitles(ValueListEditor1->horizontalHeader(), pixelFont(QStringLiteral("Arial Narrow"), 12));
 
     btnExit = makeButton(QStringLiteral("Exit"), this);
     btnExit->setObjectName(QStringLiteral("btnExit"));
