@@ -50,16 +50,6 @@ QPushButton* makeButton(const QString& caption, QWidget* parent)
     return button;
 }
 
-QPushButton* makeExitButton(QWidget* window, const QString& caption)
-{
-    QPushButton* button = makeButton(caption, window);
-    button->setObjectName(QStringLiteral("btnExit"));
-    button->setFont(pixelFont(QStringLiteral("Arial"), 19, true));
-    applyExitColors(button);
-    QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
-    return button;
-}
-
 void fixSizeAndCentre(QWidget* window, int width, int height)
 {
     window->setFixedSize(width, height);
@@ -102,6 +92,39 @@ QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent)
     label->setOpenExternalLinks(true);
     label->setCursor(Qt::PointingHandCursor);
     return label;
+}
+
+void ToolDialog::btnExitClick() { close(); }
+
+QPushButton* ToolDialog::addExitButton(const QRect& geometry, const QString& caption)
+{
+    QPushButton* button = makeButton(caption, this);
+    button->setObjectName(QStringLiteral("btnExit"));
+    button->setFont(pixelFont(QStringLiteral("Arial"), 19, true));
+    applyExitColors(button);
+    button->setGeometry(geometry);
+    connect(button, &QPushButton::clicked, this, &ToolDialog::btnExitClick);
+    return button;
+}
+
+EffectLabel* ToolDialog::addTitle(const QString& text, const QFont& font, const QColor& colour,
+                                  EffectLabel::Effect effect, const QRect& geometry, Qt::Alignment alignment)
+{
+    auto* title = new EffectLabel(text, font, colour, effect, this);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setAlignment(alignment);
+    title->setGeometry(geometry);
+    return title;
+}
+
+QLabel* ToolDialog::addPrompt(const QString& text, const QFont& font, const QRect& geometry, const QColor& colour)
+{
+    auto* prompt = new QLabel(text, this);
+    prompt->setFont(font);
+    if (colour.isValid())
+        prompt->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
+    prompt->setGeometry(geometry);
+    return prompt;
 }
 
 void ToolDialog::showEvent(QShowEvent* event)

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
+#include <QRect>
 #include <QString>
 
 class QAbstractButton;
@@ -33,8 +34,6 @@ void applyExitColors(QAbstractButton* button);
 // A flat push button (system face until coloured) that neither becomes the
 // dialog's default nor reacts to Enter on another control.
 QPushButton* makeButton(const QString& caption, QWidget* parent);
-// "Exit" in yellow Arial 19 px bold on red; clicking it closes `window`.
-QPushButton* makeExitButton(QWidget* window, const QString& caption = QStringLiteral("Exit"));
 // Makes the window exactly width x height and centres it on its screen.
 void fixSizeAndCentre(QWidget* window, int width, int height);
 // Gives the header `font`, made smaller until every column title fits its
@@ -45,15 +44,32 @@ int headerTitleRoom(const QHeaderView* header, int section);
 // A label showing a link text that opens `url` in the default browser.
 QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent);
 
-// A number-tool window: its FormActivate runs once, when it is first shown
-// (returning from a box over it is no new activation).
+// The base of every number-tool window: the Exit button, the title label and
+// the prompts are made here the same way for all, and FormActivate runs
+// once, when the window is first shown (returning from a box over it is no
+// new activation).
 class ToolDialog : public QDialog {
     Q_OBJECT
 public:
     using QDialog::QDialog;
-    virtual void FormActivate() = 0;
+    // What the window does when it is first shown; nothing unless it says so.
+    virtual void FormActivate() {}
+
+public slots:
+    // "Exit": closes the window.
+    void btnExitClick();
 
 protected:
+    // The Exit button at `geometry`, named "btnExit": yellow Arial 19 px bold
+    // on red; it runs btnExitClick.
+    QPushButton* addExitButton(const QRect& geometry, const QString& caption = QStringLiteral("Exit"));
+    // The title at `geometry`, named "lblTitle": `text` in `font` and
+    // `colour` with `effect`, centred unless `alignment` says otherwise.
+    EffectLabel* addTitle(const QString& text, const QFont& font, const QColor& colour, EffectLabel::Effect effect,
+                          const QRect& geometry, Qt::Alignment alignment = Qt::AlignCenter);
+    // A prompt at `geometry` in `font`, in `colour` when one is given.
+    QLabel* addPrompt(const QString& text, const QFont& font, const QRect& geometry, const QColor& colour = QColor());
+
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -81,18 +81,13 @@ TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : Tool
     setBackground(this, QColor(0xFD, 0xDF, 0x99));
     const QFont arial = pixelFont(QStringLiteral("Arial"), 13);
 
-    auto* title = new EffectLabel(QStringLiteral("Tallyvale"), pixelFont(QStringLiteral("Arial"), 27, true),
-                                 Qt::red, EffectLabel::Effect::Shadow, this);
-    title->setGeometry(24, 12, 260, 36);
-    auto* subtitle = new QLabel(QStringLiteral("Prime Factor Finder"), this);
-    subtitle->setFont(pixelFont(QStringLiteral("Arial"), 19));
-    subtitle->setStyleSheet(QStringLiteral("color: #FF0080"));
-    subtitle->setGeometry(24, 50, 260, 26);
+    addTitle(QStringLiteral("Tallyvale"), pixelFont(QStringLiteral("Arial"), 27, true), Qt::red,
+             EffectLabel::Effect::Shadow, QRect(24, 12, 260, 36), Qt::AlignLeft | Qt::AlignVCenter);
+    addPrompt(QStringLiteral("Prime Factor Finder"), pixelFont(QStringLiteral("Arial"), 19), QRect(24, 50, 260, 26),
+              QColor(0xFF, 0x00, 0x80));
 
-    auto* prompt = new QLabel(QStringLiteral("Number to Factor"), this);
-    prompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    prompt->setStyleSheet(QStringLiteral("color: blue"));
-    prompt->setGeometry(24, 96, 150, 20);
+    addPrompt(QStringLiteral("Number to Factor"), pixelFont(QStringLiteral("Arial"), 13, true),
+              QRect(24, 96, 150, 20), Qt::blue);
 
     editNumber = new QLineEdit(this);
     editNumber->setObjectName(QStringLiteral("editNumber"));
@@ -110,9 +105,7 @@ TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : Tool
     btnFindFactors->setGeometry(160, 116, 96, 28);
     connect(btnFindFactors, &QPushButton::clicked, this, &TfrmReferencePrimeFactoring::btnFindFactorsClick);
 
-    auto* factorsPrompt = new QLabel(QStringLiteral("Factors"), this);
-    factorsPrompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    factorsPrompt->setGeometry(24, 160, 100, 20);
+    addPrompt(QStringLiteral("Factors"), pixelFont(QStringLiteral("Arial"), 13, true), QRect(24, 160, 100, 20));
 
     lblFactors = new QLabel(QStringLiteral("1"), this);
     lblFactors->setObjectName(QStringLiteral("lblFactors"));
