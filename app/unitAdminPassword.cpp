@@ -34,6 +34,14 @@ TfrmAdminPassword::TfrmAdminPassword(QWidget* parent, bool& adminSignedOn)
     connect(NAGButton1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+void TfrmAdminPassword::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The dialog is reused: without this it reopens on whatever had the focus
+    // when it closed, usually "Exit".
+    editPassWord->setFocus(Qt::OtherFocusReason);
+}
+
 void TfrmAdminPassword::done(int result)
 {
     // However the dialog closes (Exit, close box, Escape).

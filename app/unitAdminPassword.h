@@ -21,6 +21,9 @@ public:
 
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FormClose();
     bool& adminSignedOn_;

@@ -6,8 +6,43 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace tv {
+
+namespace {
+
+// Width left for the text in a line edit once its frame, its inner margins
+// and the caret are taken off.
+int lineEditTextRoom(const QLineEdit& box, const QFont& font)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = box.rect();
+    option.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
+    option.fontMetrics = QFontMetrics(font);
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+    const QMargins margins = box.textMargins();
+    // QLineEdit keeps 2 px free on either side of the text; the caret after
+    // the last digit takes one more.
+    return contents.width() - margins.left() - margins.right() - 2 * 2 - 1;
+}
+
+// Seven digits in the 47 px box: a narrow face, made smaller still should it
+// be missing here, so the first digit is never scrolled out of sight.
+void fitIdFont(QLineEdit* box)
+{
+    QFont font(QStringLiteral("Arial Narrow"));
+    int pixels = 13;
+    font.setPixelSize(pixels);
+    while (pixels > 7
+           && QFontMetrics(font).horizontalAdvance(QStringLiteral("8888888")) > lineEditTextRoom(*box, font))
+        font.setPixelSize(--pixels);
+    box->setFont(font);
+}
+
+} // namespace
 
 const QString TfrmStudentDataEntry::incompleteMessage =
     QStringLiteral("Please Enter ALL information correctly");
@@ -55,6 +90,7 @@ TfrmStudentDataEntry::TfrmStudentDataEntry(QWidget* parent, StudentIdentity& ide
     lblEditID->setObjectName(QStringLiteral("lblEditID"));
     lblEditID->setMaxLength(7);
     lblEditID->setGeometry(206, 144, 47, 23);
+    fitIdFont(lblEditID);
 
     btnSubmit = new NagButton(QStringLiteral("Submit"), Qt::red, Qt::yellow, this);
     btnSubmit->setObjectName(QStringLiteral("btnSubmit"));

@@ -3,7 +3,11 @@
 // Plain C++ over QString; no widgets.
 #include <cstdint>
 
+#include <QRect>
+#include <QSize>
 #include <QString>
+
+#include <vector>
 
 namespace tv {
 
@@ -26,5 +30,19 @@ struct AllFactors {
 };
 // Every divisor of n including 1, in increasing order; "1" and 1 for n < 2.
 AllFactors allFactors(std::int32_t n);
+
+// One number in a factor tree and the place of its box in the picture.
+struct FactorTreeNode {
+    std::int32_t value;
+    int parent; // index of the node it was split from; -1 for the top
+    QRect box;
+};
+
+// The factor tree of n (at least 2), top first: every composite splits into
+// its smallest prime factor on the left and the cofactor on the right, so
+// every branch ends at a prime. The boxes, all of `nodeSize`, form a
+// staircase down to the right, centred in `area` and spread as far as it
+// allows without touching; empty when n < 2 or the tree cannot fit.
+std::vector<FactorTreeNode> factorTree(std::int32_t n, const QRect& area, const QSize& nodeSize);
 
 } // namespace tv

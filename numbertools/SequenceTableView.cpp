@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -109,6 +111,29 @@ void SequenceTableView::setCurrentRow(std::int64_t index)
     viewport()->update();
 }
 
+QRect SequenceTableView::titleRect(int column) const
+{
+    const int valueRight = std::max(keyWidth_ + valueWidth_, viewport()->width());
+    if (column == 0)
+        return QRect(3, 0, keyWidth_ - 5, rowHeight());
+    return QRect(keyWidth_ + 3, 0, valueRight - keyWidth_ - 5, rowHeight());
+}
+
+QFont SequenceTableView::titleFont() const
+{
+    QFont f = font();
+    const auto fits = [&] {
+        const QFontMetrics fm(f);
+        return fm.horizontalAdvance(keyTitle_) <= titleRect(0).width()
+               && fm.horizontalAdvance(valueTitle_) <= titleRect(1).width();
+    };
+    // Pixel by pixel down to a size still legible; a title is never cut mid-word.
+    int pixels = QFontInfo(f).pixelSize();
+    while (!fits() && pixels > 7)
+        f.setPixelSize(--pixels);
+    return f;
+}
+
 void SequenceTableView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
@@ -121,9 +146,10 @@ void SequenceTableView::paintEvent(QPaintEvent*)
     const QRect titleRow(0, 0, valueRight, h);
     p.fillRect(titleRow, palette().color(QPalette::Button));
     p.setPen(palette().color(QPalette::ButtonText));
-    p.drawText(QRect(3, 0, keyWidth_ - 5, h), Qt::AlignLeft | Qt::AlignVCenter, keyTitle_);
-    p.drawText(QRect(keyWidth_ + 3, 0, valueRight - keyWidth_ - 5, h), Qt::AlignLeft | Qt::AlignVCenter,
-               valueTitle_);
+    p.setFont(titleFont());
+    p.drawText(titleRect(0), Qt::AlignLeft | Qt::AlignVCenter, keyTitle_);
+    p.drawText(titleRect(1), Qt::AlignLeft | Qt::AlignVCenter, valueTitle_);
+    p.setFont(font());
 
     const std::int64_t top = topRow();
     const int rows = viewport()->height() / h + 1;

@@ -9,6 +9,8 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QFont>
+#include <QRect>
 #include <QString>
 
 namespace tv {
@@ -42,6 +44,12 @@ public:
     QString valueAt(std::int64_t row) const;
 
     // The first row on screen and the selected row (-1 when none).
+    // Where a column's title is drawn (0 the key, 1 the value) and the font
+    // it is drawn in: the view's own, made smaller when a title would not fit
+    // its column whole.
+    QRect titleRect(int column) const;
+    QFont titleFont() const;
+
     std::int64_t topRow() const;
     std::int64_t currentRow() const { return current_; }
     void setCurrentRow(std::int64_t row);

@@ -7,9 +7,11 @@
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
+#include <QRect>
 #include <QString>
 
 class QAbstractButton;
+class QHeaderView;
 class QPushButton;
 class QWidget;
 
@@ -29,25 +31,45 @@ void setBackground(QWidget* widget, const QColor& colour);
 void setButtonColors(QAbstractButton* button, const QColor& face, const QColor& caption);
 // The palette's Exit colours: ExitButtonColor face, ExitButtonFontColor caption.
 void applyExitColors(QAbstractButton* button);
-// A push button that neither becomes the dialog's default nor reacts to
-// Enter on another control.
+// A flat push button (system face until coloured) that neither becomes the
+// dialog's default nor reacts to Enter on another control.
 QPushButton* makeButton(const QString& caption, QWidget* parent);
-// "Exit" in yellow Arial 19 px bold on red; clicking it closes `window`.
-QPushButton* makeExitButton(QWidget* window, const QString& caption = QStringLiteral("Exit"));
 // Makes the window exactly width x height and centres it on its screen.
 void fixSizeAndCentre(QWidget* window, int width, int height);
+// Gives the header `font`, made smaller until every column title fits its
+// column whole (the columns keep their widths).
+void fitColumnTitles(QHeaderView* header, QFont font);
+// Width a header section leaves for its title.
+int headerTitleRoom(const QHeaderView* header, int section);
 // A label showing a link text that opens `url` in the default browser.
 QLabel* makeLinkLabel(const QString& text, const QString& url, QWidget* parent);
 
-// A number-tool window: its FormActivate runs once, when it is first shown
-// (returning from a box over it is no new activation).
+// The base of every number-tool window: the Exit button, the title label and
+// the prompts are made here the same way for all, and FormActivate runs
+// once, when the window is first shown (returning from a box over it is no
+// new activation).
 class ToolDialog : public QDialog {
     Q_OBJECT
 public:
     using QDialog::QDialog;
-    virtual void FormActivate() = 0;
+    // What the window does when it is first shown; nothing unless it says so.
+    virtual void FormActivate() {}
+
+public slots:
+    // "Exit": closes the window.
+    void btnExitClick();
 
 protected:
+    // The Exit button at `geometry`, named "btnExit": yellow Arial 19 px bold
+    // on red; it runs btnExitClick.
+    QPushButton* addExitButton(const QRect& geometry, const QString& caption = QStringLiteral("Exit"));
+    // The title at `geometry`, named "lblTitle": `text` in `font` and
+    // `colour` with `effect`, centred unless `alignment` says otherwise.
+    EffectLabel* addTitle(const QString& text, const QFont& font, const QColor& colour, EffectLabel::Effect effect,
+                          const QRect& geometry, Qt::Alignment alignment = Qt::AlignCenter);
+    // A prompt at `geometry` in `font`, in `colour` when one is given.
+    QLabel* addPrompt(const QString& text, const QFont& font, const QRect& geometry, const QColor& colour = QColor());
+
     void showEvent(QShowEvent* event) override;
 
 private:

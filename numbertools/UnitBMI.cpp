@@ -42,14 +42,6 @@ QLineEdit* entryBox(const QString& name, const QString& text, QWidget* parent)
     return edit;
 }
 
-QLabel* prompt(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
 } // namespace
 
 TfrmBMICalc::TfrmBMICalc(QWidget* parent) : ToolDialog(parent)
@@ -71,13 +63,17 @@ TfrmBMICalc::TfrmBMICalc(QWidget* parent) : ToolDialog(parent)
     lblInstructions->setWordWrap(true);
     lblInstructions->setGeometry(57, 84, 430, 36);
 
-    prompt(QStringLiteral("Weight In Pounds"), this)->setGeometry(40, 130, 140, 24);
+    const QFont promptFont = pixelFont(QStringLiteral("Arial"), 13, true);
+    const auto rightPrompt = [&](const QString& text, const QRect& at) {
+        addPrompt(text, promptFont, at)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    };
+    rightPrompt(QStringLiteral("Weight In Pounds"), QRect(40, 130, 140, 24));
     lblWeight = entryBox(QStringLiteral("lblWeight"), QStringLiteral("120"), this);
     lblWeight->setGeometry(188, 130, 70, 24);
-    prompt(QStringLiteral("Height (Feet)"), this)->setGeometry(40, 160, 140, 24);
+    rightPrompt(QStringLiteral("Height (Feet)"), QRect(40, 160, 140, 24));
     lblHeightFeet = entryBox(QStringLiteral("lblHeightFeet"), QStringLiteral("5"), this);
     lblHeightFeet->setGeometry(188, 160, 70, 24);
-    prompt(QStringLiteral("Height (Inches)"), this)->setGeometry(40, 190, 140, 24);
+    rightPrompt(QStringLiteral("Height (Inches)"), QRect(40, 190, 140, 24));
     lblHeightInches = entryBox(QStringLiteral("lblHeightInches"), QStringLiteral("2"), this);
     lblHeightInches->setGeometry(188, 190, 70, 24);
 
@@ -94,10 +90,7 @@ TfrmBMICalc::TfrmBMICalc(QWidget* parent) : ToolDialog(parent)
     NAGLabel1->setAlignment(Qt::AlignCenter);
     NAGLabel1->setGeometry(22, 224, 500, 30);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmBMICalc::btnExitClick);
-    btnExit->setGeometry(430, 264, 96, 34);
+    btnExit = addExitButton(QRect(430, 264, 96, 34));
 
     fixSizeAndCentre(this, 544, 308);
 }
@@ -128,7 +121,5 @@ void TfrmBMICalc::btnCheckBMIClick()
     if (const auto rating = bodyMassRating(bodyMassIndex(weight, feet, inches)))
         NAGLabel1->setText(*rating);
 }
-
-void TfrmBMICalc::btnExitClick() { close(); }
 
 } // namespace tv

@@ -28,11 +28,9 @@ TfrmReferenceDiophantine::TfrmReferenceDiophantine(QWidget* parent) : ToolDialog
     setObjectName(QStringLiteral("frmReferenceDiophantine"));
     setWindowTitle(QStringLiteral("Tallyvale") + CaptionNotice);
 
-    auto* lblTitle = new EffectLabel(QStringLiteral("Tallyvale, Diophantine Solver"),
-                                    pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
-                                    EffectLabel::Effect::Shadow, this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setGeometry(15, 8, 565, 40);
+    addTitle(QStringLiteral("Tallyvale, Diophantine Solver"), pixelFont(QStringLiteral("Arial"), 29, true),
+             QColor(0x01, 0x46, 0xFE), EffectLabel::Effect::Shadow, QRect(15, 8, 565, 40),
+             Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* intro = new QLabel(QString(Introduction).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
     intro->setObjectName(QStringLiteral("lblIntroduction"));
@@ -69,10 +67,8 @@ TfrmReferenceDiophantine::TfrmReferenceDiophantine(QWidget* parent) : ToolDialog
     setButtonColors(btnSolve, palette().color(QPalette::Button), Qt::red);
     connect(btnSolve, &QPushButton::clicked, this, &TfrmReferenceDiophantine::btnSolveClick);
 
-    auto* heading = new QLabel(QStringLiteral("General Solutions"), this);
-    heading->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
-    heading->setStyleSheet(QStringLiteral("color: blue"));
-    heading->setGeometry(15, 236, 200, 24);
+    addPrompt(QStringLiteral("General Solutions"), pixelFont(QStringLiteral("Arial"), 16, true),
+              QRect(15, 236, 200, 24), Qt::blue);
 
     const QFont lineFont = pixelFont(QStringLiteral("Arial"), 16, true);
     generalX = new QLabel(this);
@@ -93,10 +89,7 @@ TfrmReferenceDiophantine::TfrmReferenceDiophantine(QWidget* parent) : ToolDialog
     lblWarning->setAlignment(Qt::AlignCenter);
     lblWarning->setGeometry(15, 330, 260, 28);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmReferenceDiophantine::btnExitClick);
-    btnExit->setGeometry(470, 362, 110, 36);
+    btnExit = addExitButton(QRect(470, 362, 110, 36));
 
     fixSizeAndCentre(this, 595, 414);
 }
@@ -118,11 +111,6 @@ void TfrmReferenceDiophantine::btnSolveClick()
     }
     generalX->setText(s.xLine);
     generalY->setText(s.yLine);
-}
-
-void TfrmReferenceDiophantine::btnExitClick()
-{
-    close();
 }
 
 } // namespace tv

@@ -27,7 +27,6 @@ public:
 public slots:
     void FormActivate() override;
     void btnSolveClick();
-    void btnExitClick();
 };
 
 } // namespace tv

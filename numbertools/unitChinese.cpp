@@ -12,16 +12,14 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmChinese::TfrmChinese(QWidget* parent) : QDialog(parent)
+TfrmChinese::TfrmChinese(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmChinese"));
     setWindowTitle(QStringLiteral("frmChinese"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Not Ready Yet!"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
-                              EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 440, 44);
+    lblTitle = addTitle(QStringLiteral("Not Ready Yet!"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
+                        EffectLabel::Effect::Lowered, QRect(0, 10, 440, 44));
 
     const QFont text = pixelFont(QStringLiteral("Arial"), 15, true);
     auto makeEdit = [this](const QString& name, int x, int y) {
@@ -53,10 +51,7 @@ TfrmChinese::TfrmChinese(QWidget* parent) : QDialog(parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(150, 154, 120, 20);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmChinese::btnExitClick);
-    btnExit->setGeometry(324, 200, 96, 34);
+    btnExit = addExitButton(QRect(324, 200, 96, 34));
 
     fixSizeAndCentre(this, 440, 250);
 }
@@ -70,7 +65,5 @@ void TfrmChinese::Button1Click()
     if (const auto x = chineseRemainderSearch(r1, m1, r2, m2))
         Label1->setText(QString::number(*x));
 }
-
-void TfrmChinese::btnExitClick() { close(); }
 
 } // namespace tv

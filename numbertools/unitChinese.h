@@ -1,5 +1,7 @@
 #pragma once
 // A search for the first number up to 1000 with two given remainders.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmChinese : public QDialog {
+class TfrmChinese : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmChinese(QWidget* parent = nullptr);
@@ -24,7 +26,6 @@ public:
 
 public slots:
     void Button1Click();
-    void btnExitClick();
 };
 
 } // namespace tv

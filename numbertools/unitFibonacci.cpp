@@ -18,11 +18,9 @@ TfrmFibonacci::TfrmFibonacci(QWidget* parent) : ToolDialog(parent)
     setWindowTitle(QStringLiteral("frmFibonacci"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("The first 90 Fibonacci Numbers"),
-                              pixelFont(QStringLiteral("Arial"), 32, true), Qt::red, EffectLabel::Effect::Lowered,
-                              this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 600, 44);
+    lblTitle = addTitle(QStringLiteral("The first 90 Fibonacci Numbers"),
+                        pixelFont(QStringLiteral("Arial"), 32, true), Qt::red, EffectLabel::Effect::Lowered,
+                        QRect(0, 10, 600, 44));
 
     const QFont cells = pixelFont(QStringLiteral("Arial"), 12, true);
     ValueListEditor1 = new SequenceTableView(QStringLiteral("Number"), QStringLiteral("Fibonacci Number"), this);
@@ -39,10 +37,7 @@ TfrmFibonacci::TfrmFibonacci(QWidget* parent) : ToolDialog(parent)
     ValueListEditor2->setColumnWidths(56, 190);
     ValueListEditor2->setGeometry(308, 66, 268, 360);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmFibonacci::btnExitClick);
-    btnExit->setGeometry(480, 438, 96, 34);
+    btnExit = addExitButton(QRect(480, 438, 96, 34));
 
     fixSizeAndCentre(this, 600, 484);
 }
@@ -55,7 +50,5 @@ void TfrmFibonacci::FormActivate()
         ValueListEditor2->appendRow(QString::number(row.n), floatToStr(row.ratio));
     }
 }
-
-void TfrmFibonacci::btnExitClick() { close(); }
 
 } // namespace tv

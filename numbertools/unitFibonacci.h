@@ -23,7 +23,6 @@ public:
 
 public slots:
     void FormActivate() override;
-    void btnExitClick();
 };
 
 } // namespace tv

@@ -20,21 +20,15 @@ TfrmFibonacciLike::TfrmFibonacciLike(QWidget* parent) : ToolDialog(parent)
     setWindowTitle(QStringLiteral("frmFibonacciLike"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Fibonacci Like Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 680, 44);
+    lblTitle = addTitle(QStringLiteral("Fibonacci Like Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
+                        Qt::red, EffectLabel::Effect::Lowered, QRect(0, 10, 680, 44));
 
     const QFont prompts = pixelFont(QStringLiteral("Arial"), 13, true);
-    auto* firstPrompt = new QLabel(QStringLiteral("First Number"), this);
-    firstPrompt->setFont(prompts);
-    firstPrompt->setGeometry(24, 64, 100, 24);
+    addPrompt(QStringLiteral("First Number"), prompts, QRect(24, 64, 100, 24));
     editFirst = new QLineEdit(QStringLiteral("1"), this);
     editFirst->setObjectName(QStringLiteral("editFirst"));
     editFirst->setGeometry(128, 64, 100, 24);
-    auto* secondPrompt = new QLabel(QStringLiteral("Second Number"), this);
-    secondPrompt->setFont(prompts);
-    secondPrompt->setGeometry(250, 64, 110, 24);
+    addPrompt(QStringLiteral("Second Number"), prompts, QRect(250, 64, 110, 24));
     editSecond = new QLineEdit(QStringLiteral("1"), this);
     editSecond->setObjectName(QStringLiteral("editSecond"));
     editSecond->setGeometry(364, 64, 100, 24);
@@ -61,10 +55,7 @@ TfrmFibonacciLike::TfrmFibonacciLike(QWidget* parent) : ToolDialog(parent)
     ValueListEditor2->setColumnWidths(56, 210);
     ValueListEditor2->setGeometry(368, 104, 288, 340);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmFibonacciLike::btnExitClick);
-    btnExit->setGeometry(560, 456, 96, 34);
+    btnExit = addExitButton(QRect(560, 456, 96, 34));
 
     fixSizeAndCentre(this, 680, 502);
 }
@@ -90,7 +81,5 @@ void TfrmFibonacciLike::fillTables()
         },
         [this](int n, long double ratio) { ValueListEditor2->appendRow(QString::number(n), floatToStr(ratio)); });
 }
-
-void TfrmFibonacciLike::btnExitClick() { close(); }
 
 } // namespace tv

@@ -29,7 +29,6 @@ public:
 public slots:
     void FormActivate() override;
     void NAGButton1Click();
-    void btnExitClick();
 
 private:
     void fillTables();

@@ -43,12 +43,10 @@ TfrmFractionCalc::TfrmFractionCalc(QWidget* parent) : ToolDialog(parent)
     setWindowTitle(QStringLiteral("Tallyvale") + CaptionNotice);
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lbltitle = new EffectLabel(QStringLiteral("Tallyvale, Fraction Calculator"),
-                              pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
-                              EffectLabel::Effect::Shadow, this);
+    lbltitle = addTitle(QStringLiteral("Tallyvale, Fraction Calculator"),
+                        pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
+                        EffectLabel::Effect::Shadow, QRect(0, 8, 547, 40));
     lbltitle->setObjectName(QStringLiteral("lbltitle"));
-    lbltitle->setAlignment(Qt::AlignCenter);
-    lbltitle->setGeometry(0, 8, 547, 40);
 
     // The label breaks lines at "\n"; the text keeps its own line ends.
     lblInstructions = new QLabel(QString(InstructionText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
@@ -101,10 +99,7 @@ TfrmFractionCalc::TfrmFractionCalc(QWidget* parent) : ToolDialog(parent)
     btnFindAnswer->setGeometry(140, 310, 120, 32);
     connect(btnFindAnswer, &QPushButton::clicked, this, &TfrmFractionCalc::btnFindAnswerClick);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmFractionCalc::btnExitClick);
-    btnExit->setGeometry(420, 345, 100, 34);
+    btnExit = addExitButton(QRect(420, 345, 100, 34));
 
     setTabOrder(editFirst, rbSubtract);
     setTabOrder(rbSubtract, editSecond);
@@ -132,7 +127,5 @@ void TfrmFractionCalc::btnFindAnswerClick()
         op = FractionOperation::Divide;
     editAnswer->setText(fractionAnswer(editFirst->text(), editSecond->text(), op));
 }
-
-void TfrmFractionCalc::btnExitClick() { close(); }
 
 } // namespace tv

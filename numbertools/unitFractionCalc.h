@@ -36,7 +36,6 @@ public:
 public slots:
     void FormActivate() override;
     void btnFindAnswerClick();
-    void btnExitClick();
 };
 
 } // namespace tv

@@ -9,16 +9,14 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmLucas::TfrmLucas(QWidget* parent) : QDialog(parent)
+TfrmLucas::TfrmLucas(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmLucas"));
     setWindowTitle(QStringLiteral("Tallyvale - Lucas Numbers"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Lucas Numbers"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
-                              EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 640, 44);
+    lblTitle = addTitle(QStringLiteral("Lucas Numbers"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
+                        EffectLabel::Effect::Lowered, QRect(0, 10, 640, 44));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));

@@ -1,5 +1,7 @@
 #pragma once
 // Lucas numbers L1 to L100 with their prime factors, in a scrolling text.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -7,7 +9,7 @@ class QPlainTextEdit;
 
 namespace tv {
 
-class TfrmLucas : public QDialog {
+class TfrmLucas : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmLucas(QWidget* parent = nullptr);

@@ -17,10 +17,8 @@ TfrmPentagonal::TfrmPentagonal(QWidget* parent) : ToolDialog(parent)
     setWindowTitle(QStringLiteral("Tallyvale - Pentagonal Numbers"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Pentagonal Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 400, 44);
+    lblTitle = addTitle(QStringLiteral("Pentagonal Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
+                        Qt::red, EffectLabel::Effect::Lowered, QRect(0, 10, 400, 44));
 
     ValueListEditor1 = new SequenceTableView(QStringLiteral("Number"), QStringLiteral("Pentagonal Number"), this);
     ValueListEditor1->setObjectName(QStringLiteral("ValueListEditor1"));
@@ -29,10 +27,7 @@ TfrmPentagonal::TfrmPentagonal(QWidget* parent) : ToolDialog(parent)
     ValueListEditor1->setColumnWidths(56, 235);
     ValueListEditor1->setGeometry(45, 64, 312, 340);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmPentagonal::btnExitClick);
-    btnExit->setGeometry(152, 418, 96, 34);
+    btnExit = addExitButton(QRect(152, 418, 96, 34));
 
     fixSizeAndCentre(this, 400, 466);
 }
@@ -43,7 +38,5 @@ void TfrmPentagonal::FormActivate()
     for (int n = 1; n <= PentagonalRows; ++n)
         ValueListEditor1->appendRow(QString::number(n), QString::number(pentagonalNumber(n)));
 }
-
-void TfrmPentagonal::btnExitClick() { close(); }
 
 } // namespace tv

@@ -10,16 +10,14 @@ namespace tv {
 
 using namespace toolwindow;
 
-TfrmPowerOfTwo::TfrmPowerOfTwo(QWidget* parent) : QDialog(parent)
+TfrmPowerOfTwo::TfrmPowerOfTwo(QWidget* parent) : ToolDialog(parent)
 {
     setObjectName(QStringLiteral("frmPowerOfTwo"));
     setWindowTitle(QStringLiteral("frmPowerOfTwo"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Powers of Two"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
-                              EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 720, 44);
+    lblTitle = addTitle(QStringLiteral("Powers of Two"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
+                        EffectLabel::Effect::Lowered, QRect(0, 10, 720, 44));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -30,14 +28,9 @@ TfrmPowerOfTwo::TfrmPowerOfTwo(QWidget* parent) : QDialog(parent)
     Memo1->setPlainText(powersOfTwoLines().join(QLatin1Char('\n')));
     Memo1->setGeometry(12, 62, 696, 400);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmPowerOfTwo::btnExitClick);
-    btnExit->setGeometry(612, 472, 96, 34);
+    btnExit = addExitButton(QRect(612, 472, 96, 34));
 
     fixSizeAndCentre(this, 720, 516);
 }
-
-void TfrmPowerOfTwo::btnExitClick() { close(); }
 
 } // namespace tv

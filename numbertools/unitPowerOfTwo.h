@@ -1,5 +1,7 @@
 #pragma once
 // Powers of two from 2^1 to 2^200, every digit, in a scrolling text.
+#include "numbertools/ToolWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace tv {
 
-class TfrmPowerOfTwo : public QDialog {
+class TfrmPowerOfTwo : public toolwindow::ToolDialog {
     Q_OBJECT
 public:
     explicit TfrmPowerOfTwo(QWidget* parent = nullptr);
@@ -16,9 +18,6 @@ public:
     QLabel* lblTitle;
     QPlainTextEdit* Memo1;
     QPushButton* btnExit;
-
-public slots:
-    void btnExitClick();
 };
 
 } // namespace tv

@@ -18,10 +18,8 @@ TfrmPrimes::TfrmPrimes(QWidget* parent) : ToolDialog(parent)
     setWindowTitle(QStringLiteral("frmPrimes"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Prime Numbers"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
-                              EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 600, 44);
+    lblTitle = addTitle(QStringLiteral("Prime Numbers"), pixelFont(QStringLiteral("Arial"), 32, true), Qt::red,
+                        EffectLabel::Effect::Lowered, QRect(0, 10, 600, 44));
 
     lblExplanation = new QLabel(QStringLiteral("The numbers in the first column represent the number of primes. "
                                                "Thus, the 64: in the first column indicates that 313 is the "
@@ -44,16 +42,11 @@ TfrmPrimes::TfrmPrimes(QWidget* parent) : ToolDialog(parent)
     Memo1->setPlainText(oddPrimeLines().join(QLatin1Char('\n')));
     Memo1->setGeometry(20, 100, 560, 360);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmPrimes::btnExitClick);
-    btnExit->setGeometry(484, 470, 96, 34);
+    btnExit = addExitButton(QRect(484, 470, 96, 34));
 
     fixSizeAndCentre(this, 600, 516);
 }
 
 void TfrmPrimes::FormActivate() { setBackground(this, toolPalette::ToolFormColor); }
-
-void TfrmPrimes::btnExitClick() { close(); }
 
 } // namespace tv

@@ -22,7 +22,6 @@ public:
 
 public slots:
     void FormActivate() override;
-    void btnExitClick();
 };
 
 } // namespace tv

@@ -17,11 +17,9 @@ TfrmReferenceDayOfWeek::TfrmReferenceDayOfWeek(QWidget* parent) : ToolDialog(par
     setObjectName(QStringLiteral("frmReferenceDayOfWeek"));
     setWindowTitle(QStringLiteral("Tallyvale Date Calculator") + CaptionNotice);
 
-    auto* lblTitle = new EffectLabel(QStringLiteral("Tallyvale, Day of the Week"),
-                                    pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
-                                    EffectLabel::Effect::Shadow, this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setGeometry(15, 8, 490, 40);
+    addTitle(QStringLiteral("Tallyvale, Day of the Week"), pixelFont(QStringLiteral("Arial"), 29, true),
+             QColor(0x01, 0x46, 0xFE), EffectLabel::Effect::Shadow, QRect(15, 8, 490, 40),
+             Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* instruction = new QLabel(
         QStringLiteral("Enter a year, month and day and click the \"Find day of Week' button to find out what day "
@@ -36,9 +34,7 @@ TfrmReferenceDayOfWeek::TfrmReferenceDayOfWeek(QWidget* parent) : ToolDialog(par
 
     const QFont promptFont = pixelFont(QStringLiteral("MS Sans Serif"), 13, true);
     auto addRow = [&](const QString& prompt, const QString& name, const QString& initial, int y) {
-        auto* label = new QLabel(prompt, this);
-        label->setFont(promptFont);
-        label->setGeometry(15, y + 2, 120, 20);
+        addPrompt(prompt, promptFont, QRect(15, y + 2, 120, 20));
         auto* edit = new QLineEdit(initial, this);
         edit->setObjectName(name);
         edit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
@@ -55,10 +51,7 @@ TfrmReferenceDayOfWeek::TfrmReferenceDayOfWeek(QWidget* parent) : ToolDialog(par
     btnDayOfWeek->setGeometry(260, 130, 150, 30);
     connect(btnDayOfWeek, &QPushButton::clicked, this, &TfrmReferenceDayOfWeek::btnDayOfWeekClick);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmReferenceDayOfWeek::btnExitClick);
-    btnExit->setGeometry(260, 176, 150, 32);
+    btnExit = addExitButton(QRect(260, 176, 150, 32));
 
     NAGLabel1 = new QLabel(this);
     NAGLabel1->setObjectName(QStringLiteral("NAGLabel1"));
@@ -79,11 +72,6 @@ void TfrmReferenceDayOfWeek::FormActivate()
 void TfrmReferenceDayOfWeek::btnDayOfWeekClick()
 {
     NAGLabel1->setText(dayOfWeekAnswer(lblYear->text(), lblMonth->text(), lblDay->text()));
-}
-
-void TfrmReferenceDayOfWeek::btnExitClick()
-{
-    close();
 }
 
 } // namespace tv

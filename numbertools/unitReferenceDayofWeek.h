@@ -26,7 +26,6 @@ public:
 public slots:
     void FormActivate() override;
     void btnDayOfWeekClick();
-    void btnExitClick();
 };
 
 } // namespace tv

@@ -17,10 +17,8 @@ TfrmReferenceFindFactorials::TfrmReferenceFindFactorials(QWidget* parent) : Tool
     setObjectName(QStringLiteral("frmReferenceFindFactorials"));
     setWindowTitle(QStringLiteral("Tallyvale   -   Factorials"));
 
-    auto* title = new EffectLabel(QStringLiteral("Factorials"), pixelFont(QStringLiteral("Arial"), 32, true),
-                                 Qt::red, EffectLabel::Effect::Lowered, this);
-    title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(0, 10, 519, 44);
+    addTitle(QStringLiteral("Factorials"), pixelFont(QStringLiteral("Arial"), 32, true),
+             Qt::red, EffectLabel::Effect::Lowered, QRect(0, 10, 519, 44));
 
     ValueListEditor1 = new QTableWidget(0, 2, this);
     ValueListEditor1->setObjectName(QStringLiteral("ValueListEditor1"));
@@ -34,13 +32,13 @@ TfrmReferenceFindFactorials::TfrmReferenceFindFactorials(QWidget* parent) : Tool
     ValueListEditor1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ValueListEditor1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ValueListEditor1->setGeometry(155, 64, 209, 265);
+    // "Number" is wider than its 38 px column in the table's own font.
+    fitColumnTitles(ValueListEditor1->horizontalHeader(), pixelFont(QStringLiteral("Arial Narrow"), 12));
 
-    btnExit = makeButton(QStringLiteral("Exit"), this);
-    btnExit->setObjectName(QStringLiteral("btnExit"));
+    // This window's Exit keeps its own colours rather than the palette's.
+    btnExit = addExitButton(QRect(395, 296, 96, 34));
     btnExit->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 19, true));
     setButtonColors(btnExit, QColor(0xFA, 0xDF, 0xA0), Qt::red);
-    btnExit->setGeometry(395, 296, 96, 34);
-    connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
 
     fixSizeAndCentre(this, 519, 375);
 }

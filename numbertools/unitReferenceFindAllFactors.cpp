@@ -21,15 +21,12 @@ TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : Tool
     const QColor back(0xFD, 0xDF, 0x99);
     setBackground(this, back);
 
-    auto* title = new EffectLabel(QStringLiteral("Tallyvale, Find All Factors"),
-                                 pixelFont(QStringLiteral("Arial"), 29, true), QColor(0x01, 0x46, 0xFE),
-                                 EffectLabel::Effect::Shadow, this);
-    title->setGeometry(15, 10, 600, 40);
+    addTitle(QStringLiteral("Tallyvale, Find All Factors"), pixelFont(QStringLiteral("Arial"), 29, true),
+             QColor(0x01, 0x46, 0xFE), EffectLabel::Effect::Shadow, QRect(15, 10, 600, 40),
+             Qt::AlignLeft | Qt::AlignVCenter);
 
-    auto* prompt = new QLabel(QStringLiteral("Number to Factor"), this);
-    prompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    prompt->setStyleSheet(QStringLiteral("color: blue"));
-    prompt->setGeometry(15, 62, 150, 20);
+    addPrompt(QStringLiteral("Number to Factor"), pixelFont(QStringLiteral("Arial"), 13, true),
+              QRect(15, 62, 150, 20), Qt::blue);
 
     editNumber = new QLineEdit(this);
     editNumber->setObjectName(QStringLiteral("editNumber"));
@@ -45,10 +42,8 @@ TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : Tool
     btnFindFactors->setGeometry(165, 82, 96, 28);
     connect(btnFindFactors, &QPushButton::clicked, this, &TfrmReferenceFindAllFactors::btnFindFactorsClick);
 
-    auto* countPrompt = new QLabel(QStringLiteral("# Factors"), this);
-    countPrompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    countPrompt->setStyleSheet(QStringLiteral("color: red"));
-    countPrompt->setGeometry(330, 62, 90, 20);
+    addPrompt(QStringLiteral("# Factors"), pixelFont(QStringLiteral("Arial"), 13, true),
+              QRect(330, 62, 90, 20), Qt::red);
     lblNbrFactors = new QLabel(this);
     lblNbrFactors->setObjectName(QStringLiteral("lblNbrFactors"));
     lblNbrFactors->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
@@ -56,10 +51,8 @@ TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : Tool
     lblNbrFactors->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblNbrFactors->setGeometry(330, 84, 70, 24);
 
-    auto* factorsPrompt = new QLabel(QStringLiteral("Factors"), this);
-    factorsPrompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    factorsPrompt->setStyleSheet(QStringLiteral("color: red"));
-    factorsPrompt->setGeometry(15, 122, 100, 20);
+    addPrompt(QStringLiteral("Factors"), pixelFont(QStringLiteral("Arial"), 13, true),
+              QRect(15, 122, 100, 20), Qt::red);
 
     lblFactors = new QLabel(QStringLiteral("1"));
     lblFactors->setObjectName(QStringLiteral("lblFactors"));
@@ -78,10 +71,7 @@ TfrmReferenceFindAllFactors::TfrmReferenceFindAllFactors(QWidget* parent) : Tool
     setBackground(lblFactors, back);
     factorsArea->setGeometry(15, 144, 600, 250);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmReferenceFindAllFactors::btnExitClick);
-    btnExit->setGeometry(515, 410, 100, 34);
+    btnExit = addExitButton(QRect(515, 410, 100, 34));
 
     auto* link = makeLinkLabel(QStringLiteral("Visit Tallyvale"), QStringLiteral("https://tallyvale.example/"), this);
     link->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
@@ -109,11 +99,6 @@ void TfrmReferenceFindAllFactors::btnFindFactorsClick()
     lblFactors->setText(f.list);
     lblNbrFactors->setText(QString::number(f.count));
     factorsArea->ensureVisible(0, 0);
-}
-
-void TfrmReferenceFindAllFactors::btnExitClick()
-{
-    close();
 }
 
 } // namespace tv

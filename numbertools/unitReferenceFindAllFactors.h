@@ -28,7 +28,6 @@ public:
 public slots:
     void FormActivate() override;
     void btnFindFactorsClick();
-    void btnExitClick();
 };
 
 } // namespace tv

@@ -32,15 +32,11 @@ TfrmReferenceLargeFactorials::TfrmReferenceLargeFactorials(QWidget* parent) : To
     setWindowTitle(QStringLiteral("Tallyvale - Large Factorials"));
     setBackground(this, QColor(0xFA, 0xEB, 0xAF));
 
-    auto* title = new EffectLabel(QStringLiteral("Large Factorials"), pixelFont(QStringLiteral("Arial"), 37, true),
-                                 Qt::blue, EffectLabel::Effect::Lowered, this);
-    title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(0, 6, 557, 48);
+    addTitle(QStringLiteral("Large Factorials"), pixelFont(QStringLiteral("Arial"), 37, true),
+             Qt::blue, EffectLabel::Effect::Lowered, QRect(0, 6, 557, 48));
 
-    auto* prompt = new QLabel(QStringLiteral("Enter a Number from 1 to 999"), this);
-    prompt->setFont(pixelFont(QStringLiteral("Arial"), 16));
-    prompt->setStyleSheet(QStringLiteral("color: blue"));
-    prompt->setGeometry(18, 66, 220, 24);
+    addPrompt(QStringLiteral("Enter a Number from 1 to 999"), pixelFont(QStringLiteral("Arial"), 16),
+              QRect(18, 66, 220, 24), Qt::blue);
 
     UpDown1 = new QSpinBox(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
@@ -80,9 +76,8 @@ TfrmReferenceLargeFactorials::TfrmReferenceLargeFactorials(QWidget* parent) : To
     lblNumberDigits->setAlignment(Qt::AlignCenter);
     lblNumberDigits->setGeometry(18, 358, 520, 24);
 
-    NAGButton1 = makeExitButton(this);
+    NAGButton1 = addExitButton(QRect(432, 394, 110, 36));
     NAGButton1->setObjectName(QStringLiteral("NAGButton1"));
-    NAGButton1->setGeometry(432, 394, 110, 36);
 
     fixSizeAndCentre(this, 557, 445);
 }

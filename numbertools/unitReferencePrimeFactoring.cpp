@@ -4,6 +4,7 @@
 #include "numbertools/ToolWindow.h"
 #include "numbertools/unitIsPrime.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -21,34 +22,32 @@ QString FactorText;
 
 const QColor Pink(0xFF, 0x00, 0x80);
 
-// A factor tree of 360, drawn rather than loaded.
-QPixmap factorTreePicture()
+// A factor tree of 360, drawn rather than loaded: primes in pink, the
+// numbers still to split in cream.
+QPixmap factorTreePicture(const QSize& size)
 {
-    QPixmap pm(190, 150);
+    QPixmap pm(size);
     pm.fill(QColor(0xFD, 0xDF, 0x99));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    struct Node {
-        int x, y;
-        const char* text;
-        int parent;
-        bool prime;
-    };
-    const Node nodes[] = {{95, 12, "360", -1, false}, {55, 45, "2", 0, true},   {135, 45, "180", 0, false},
-                          {100, 78, "2", 2, true},   {165, 78, "90", 2, false}, {135, 110, "2", 4, true},
-                          {180, 110, "45", 4, false}, {150, 138, "3", 6, true}, {178, 138, "15", 6, false}};
+    const QFont font = pixelFont(QStringLiteral("Arial"), 13, true);
+    p.setFont(font);
+    const std::int32_t shown = 360;
+    const QSize node(QFontMetrics(font).horizontalAdvance(QString::number(shown)) + 8, 18);
+    const std::vector<FactorTreeNode> nodes = factorTree(shown, pm.rect().adjusted(2, 2, -2, -2), node);
     p.setPen(QPen(QColor(0x80, 0x50, 0x20), 1.5));
-    for (const Node& n : nodes)
-        if (n.parent >= 0)
-            p.drawLine(nodes[n.parent].x, nodes[n.parent].y + 6, n.x, n.y - 6);
-    for (const Node& n : nodes) {
-        const QRect box(n.x - 16, n.y - 9, 32, 18);
+    for (const FactorTreeNode& n : nodes)
+        if (n.parent >= 0) {
+            const QRect above = nodes[std::size_t(n.parent)].box;
+            p.drawLine(QPoint(above.center().x(), above.bottom()), QPoint(n.box.center().x(), n.box.top()));
+        }
+    for (const FactorTreeNode& n : nodes) {
+        const bool prime = IsPrime(n.value);
         p.setPen(Qt::NoPen);
-        p.setBrush(n.prime ? Pink : QColor(0xFF, 0xF4, 0xD0));
-        p.drawRoundedRect(box, 6, 6);
-        p.setPen(n.prime ? Qt::white : QColor(0x00, 0x00, 0xC0));
-        p.drawText(box, Qt::AlignCenter, QString::fromLatin1(n.text));
+        p.setBrush(prime ? Pink : QColor(0xFF, 0xF4, 0xD0));
+        p.drawRoundedRect(n.box, 6, 6);
+        p.setPen(prime ? Qt::white : QColor(0x00, 0x00, 0xC0));
+        p.drawText(n.box, Qt::AlignCenter, QString::number(n.value));
     }
     return pm;
 }
@@ -82,18 +81,13 @@ TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : Tool
     setBackground(this, QColor(0xFD, 0xDF, 0x99));
     const QFont arial = pixelFont(QStringLiteral("Arial"), 13);
 
-    auto* title = new EffectLabel(QStringLiteral("Tallyvale"), pixelFont(QStringLiteral("Arial"), 27, true),
-                                 Qt::red, EffectLabel::Effect::Shadow, this);
-    title->setGeometry(24, 12, 260, 36);
-    auto* subtitle = new QLabel(QStringLiteral("Prime Factor Finder"), this);
-    subtitle->setFont(pixelFont(QStringLiteral("Arial"), 19));
-    subtitle->setStyleSheet(QStringLiteral("color: #FF0080"));
-    subtitle->setGeometry(24, 50, 260, 26);
+    addTitle(QStringLiteral("Tallyvale"), pixelFont(QStringLiteral("Arial"), 27, true), Qt::red,
+             EffectLabel::Effect::Shadow, QRect(24, 12, 260, 36), Qt::AlignLeft | Qt::AlignVCenter);
+    addPrompt(QStringLiteral("Prime Factor Finder"), pixelFont(QStringLiteral("Arial"), 19), QRect(24, 50, 260, 26),
+              QColor(0xFF, 0x00, 0x80));
 
-    auto* prompt = new QLabel(QStringLiteral("Number to Factor"), this);
-    prompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    prompt->setStyleSheet(QStringLiteral("color: blue"));
-    prompt->setGeometry(24, 96, 150, 20);
+    addPrompt(QStringLiteral("Number to Factor"), pixelFont(QStringLiteral("Arial"), 13, true),
+              QRect(24, 96, 150, 20), Qt::blue);
 
     editNumber = new QLineEdit(this);
     editNumber->setObjectName(QStringLiteral("editNumber"));
@@ -111,9 +105,7 @@ TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : Tool
     btnFindFactors->setGeometry(160, 116, 96, 28);
     connect(btnFindFactors, &QPushButton::clicked, this, &TfrmReferencePrimeFactoring::btnFindFactorsClick);
 
-    auto* factorsPrompt = new QLabel(QStringLiteral("Factors"), this);
-    factorsPrompt->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    factorsPrompt->setGeometry(24, 160, 100, 20);
+    addPrompt(QStringLiteral("Factors"), pixelFont(QStringLiteral("Arial"), 13, true), QRect(24, 160, 100, 20));
 
     lblFactors = new QLabel(QStringLiteral("1"), this);
     lblFactors->setObjectName(QStringLiteral("lblFactors"));
@@ -124,8 +116,9 @@ TfrmReferencePrimeFactoring::TfrmReferencePrimeFactoring(QWidget* parent) : Tool
     lblFactors->setGeometry(24, 182, 330, 66);
 
     auto* tree = new QLabel(this);
-    tree->setPixmap(factorTreePicture());
+    tree->setObjectName(QStringLiteral("imgFactorTree"));
     tree->setGeometry(380, 14, 190, 150);
+    tree->setPixmap(factorTreePicture(tree->size()));
     auto* grid = new QLabel(this);
     grid->setPixmap(primeGridPicture());
     grid->setGeometry(390, 180, 171, 171);

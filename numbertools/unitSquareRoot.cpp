@@ -20,21 +20,15 @@ TfrmSquareRoot::TfrmSquareRoot(QWidget* parent) : ToolDialog(parent)
     setWindowTitle(QStringLiteral("frmSquareRoots"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Square Root Table"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 540, 44);
+    lblTitle = addTitle(QStringLiteral("Square Root Table"), pixelFont(QStringLiteral("Arial"), 32, true),
+                        Qt::red, EffectLabel::Effect::Lowered, QRect(0, 10, 540, 44));
 
     const QFont prompts = pixelFont(QStringLiteral("Arial"), 13, true);
-    auto* minPrompt = new QLabel(QStringLiteral("Minimum Value"), this);
-    minPrompt->setFont(prompts);
-    minPrompt->setGeometry(20, 66, 110, 24);
+    addPrompt(QStringLiteral("Minimum Value"), prompts, QRect(20, 66, 110, 24));
     editMin = new QLineEdit(QStringLiteral("1"), this);
     editMin->setObjectName(QStringLiteral("editMin"));
     editMin->setGeometry(134, 66, 90, 24);
-    auto* maxPrompt = new QLabel(QStringLiteral("Maximum Value"), this);
-    maxPrompt->setFont(prompts);
-    maxPrompt->setGeometry(20, 96, 110, 24);
+    addPrompt(QStringLiteral("Maximum Value"), prompts, QRect(20, 96, 110, 24));
     editMax = new QLineEdit(QStringLiteral("100"), this);
     editMax->setObjectName(QStringLiteral("editMax"));
     editMax->setGeometry(134, 96, 90, 24);
@@ -64,10 +58,7 @@ TfrmSquareRoot::TfrmSquareRoot(QWidget* parent) : ToolDialog(parent)
     lblExplanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblExplanation->setGeometry(264, 134, 256, 150);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmSquareRoot::btnExitClick);
-    btnExit->setGeometry(424, 400, 96, 34);
+    btnExit = addExitButton(QRect(424, 400, 96, 34));
 
     fixSizeAndCentre(this, 540, 450);
 }
@@ -92,7 +83,5 @@ void TfrmSquareRoot::createTable()
         return std::pair{QString::number(n), squareRootText(n)};
     });
 }
-
-void TfrmSquareRoot::btnExitClick() { close(); }
 
 } // namespace tv

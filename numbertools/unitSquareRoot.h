@@ -28,7 +28,6 @@ public:
 public slots:
     void FormActivate() override;
     void NAGButton1Click();
-    void btnExitClick();
 
 private:
     void createTable();

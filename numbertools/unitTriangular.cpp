@@ -86,10 +86,8 @@ TfrmTriangular::TfrmTriangular(QWidget* parent) : ToolDialog(parent)
     setWindowTitle(QStringLiteral("frmTriangular"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Triangular Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 640, 44);
+    lblTitle = addTitle(QStringLiteral("Triangular Numbers"), pixelFont(QStringLiteral("Arial"), 32, true),
+                        Qt::red, EffectLabel::Effect::Lowered, QRect(0, 10, 640, 44));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -105,16 +103,11 @@ TfrmTriangular::TfrmTriangular(QWidget* parent) : ToolDialog(parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(426, 62, 200, 200);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmTriangular::btnExitClick);
-    btnExit->setGeometry(530, 408, 96, 34);
+    btnExit = addExitButton(QRect(530, 408, 96, 34));
 
     fixSizeAndCentre(this, 640, 456);
 }
 
 void TfrmTriangular::FormActivate() { setBackground(this, toolPalette::ToolFormColor); }
-
-void TfrmTriangular::btnExitClick() { close(); }
 
 } // namespace tv

@@ -25,7 +25,6 @@ public:
 
 public slots:
     void FormActivate() override;
-    void btnExitClick();
 };
 
 } // namespace tv

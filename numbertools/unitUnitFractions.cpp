@@ -40,10 +40,8 @@ TfrmUnitFractions::TfrmUnitFractions(QWidget* parent) : ToolDialog(parent)
     setWindowTitle(QStringLiteral("frmUnitFractions"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    lblTitle = new EffectLabel(QStringLiteral("Egyptian Unit Fractions"), pixelFont(QStringLiteral("Arial"), 32, true),
-                              Qt::red, EffectLabel::Effect::Lowered, this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setGeometry(0, 10, 500, 44);
+    lblTitle = addTitle(QStringLiteral("Egyptian Unit Fractions"), pixelFont(QStringLiteral("Arial"), 32, true),
+                        Qt::red, EffectLabel::Effect::Lowered, QRect(0, 10, 500, 44));
 
     const QFont numbers = pixelFont(QStringLiteral("Arial"), 19, true);
     // 1/a
@@ -83,10 +81,7 @@ TfrmUnitFractions::TfrmUnitFractions(QWidget* parent) : ToolDialog(parent)
     NAGButton1->setGeometry(40, 200, 130, 34);
     connect(NAGButton1, &QPushButton::clicked, this, &TfrmUnitFractions::NAGButton1Click);
 
-    btnExit = makeExitButton(this);
-    btnExit->disconnect(this);
-    connect(btnExit, &QPushButton::clicked, this, &TfrmUnitFractions::btnExitClick);
-    btnExit->setGeometry(390, 250, 96, 34);
+    btnExit = addExitButton(QRect(390, 250, 96, 34));
 
     fixSizeAndCentre(this, 500, 300);
 }
@@ -103,7 +98,5 @@ void TfrmUnitFractions::NAGButton1Click()
     lblDenominator1->setText(QString::number(split.first));
     lblDenominator2->setText(QString::number(split.second));
 }
-
-void TfrmUnitFractions::btnExitClick() { close(); }
 
 } // namespace tv

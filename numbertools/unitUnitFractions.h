@@ -26,7 +26,6 @@ public:
 public slots:
     void FormActivate() override;
     void NAGButton1Click();
-    void btnExitClick();
 };
 
 } // namespace tv

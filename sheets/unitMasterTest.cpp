@@ -135,6 +135,8 @@ void TfrmTestMaster::FormCreate(ActivityHost& host)
     RV->setBackgroundColor(kDocumentColour);
     RV->setGeometry(5, 95, 600, 295);
     RV->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Sheet text wraps at the view's width: a horizontal bar would never get a thumb.
+    RV->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RV->setControlPicturePainter(
         [this](QWidget* control, QPainter& painter) { RVPrintPrintComponent(control, painter); });
 

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QUuid>
 
 #include <csignal>
+
+#include <unistd.h>
 
 using namespace tv;
 
@@ -30,6 +35,25 @@ bool waitForLine(QProcess& p, const QByteArray& line, int ms = 8000)
     return seen.contains(line);
 }
 
+// Each copy is started with a temporary folder of its own, as two copies
+// started from different shells or launchers may be.
+class SingleInstanceProcesses : public ::testing::Test {
+protected:
+    void start(QProcess& p, const QTemporaryDir& tmp, const QString& runtime = QString())
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), tmp.path());
+        if (!runtime.isEmpty())
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(SINGLE_INSTANCE_PROBE), {name});
+    }
+    void TearDown() override { QFile::remove(SingleInstanceGuard::lockPath(name)); }
+
+    const QString name = uniqueName();
+    QTemporaryDir tmpA, tmpB;
+};
+
 } // namespace
 
 TEST(SingleInstance, SecondGuardTellsTheFirst)
@@ -44,15 +68,33 @@ TEST(SingleInstance, SecondGuardTellsTheFirst)
     EXPECT_TRUE(raised.wait(3000));
 }
 
-TEST(SingleInstance, ASecondProcessEndsAndRaisesTheFirst)
+TEST(SingleInstance, TheLockIsNamedAfterProgramAndUserOutsideTheTemporaryFolder)
 {
-    const QString name = uniqueName();
+    const QByteArray saved = qgetenv("TMPDIR");
+    QTemporaryDir a, b;
+    qputenv("TMPDIR", QFile::encodeName(a.path()));
+    const QString inA = SingleInstanceGuard::lockPath(QStringLiteral("tallyvale"));
+    qputenv("TMPDIR", QFile::encodeName(b.path()));
+    const QString inB = SingleInstanceGuard::lockPath(QStringLiteral("tallyvale"));
+    if (saved.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", saved);
+
+    EXPECT_EQ(inA, inB);
+    EXPECT_FALSE(inA.startsWith(a.path()) || inA.startsWith(b.path())) << inA.toStdString();
+    EXPECT_TRUE(inA.endsWith(QStringLiteral("/tallyvale-%1.lock").arg(::getuid()))) << inA.toStdString();
+    EXPECT_TRUE(QDir(SingleInstanceGuard::runtimeFolder()).exists());
+}
+
+TEST_F(SingleInstanceProcesses, ASecondProcessWithAnotherTemporaryFolderEndsAndRaisesTheFirst)
+{
     QProcess first;
-    first.start(QStringLiteral(SINGLE_INSTANCE_PROBE), {name});
+    start(first, tmpA);
     ASSERT_TRUE(waitForLine(first, "first"));
 
     QProcess second;
-    second.start(QStringLiteral(SINGLE_INSTANCE_PROBE), {name});
+    start(second, tmpB);
     ASSERT_TRUE(second.waitForFinished(8000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(second.readAllStandardOutput().startsWith("second told"));
@@ -60,18 +102,32 @@ TEST(SingleInstance, ASecondProcessEndsAndRaisesTheFirst)
     first.waitForFinished(3000);
 }
 
-TEST(SingleInstance, ACrashedFirstCopyDoesNotBlockTheNext)
+TEST_F(SingleInstanceProcesses, ACrashedFirstCopyDoesNotBlockTheNext)
 {
-    const QString name = uniqueName();
     QProcess crashed;
-    crashed.start(QStringLiteral(SINGLE_INSTANCE_PROBE), {name});
+    start(crashed, tmpA);
     ASSERT_TRUE(waitForLine(crashed, "first"));
     ::kill(pid_t(crashed.processId()), SIGKILL);
     crashed.waitForFinished(3000);
 
     QProcess next;
-    next.start(QStringLiteral(SINGLE_INSTANCE_PROBE), {name});
+    start(next, tmpB);
     EXPECT_TRUE(waitForLine(next, "first"));
     next.kill();
     next.waitForFinished(3000);
+}
+
+TEST_F(SingleInstanceProcesses, ACopyThatFindsItsLockElsewhereStillDefersToTheFirst)
+{
+    QTemporaryDir runtime;
+    QProcess first;
+    start(first, tmpA, runtime.path());
+    ASSERT_TRUE(waitForLine(first, "first"));
+
+    QProcess second;
+    start(second, tmpB);
+    ASSERT_TRUE(second.waitForFinished(8000));
+    EXPECT_TRUE(second.readAllStandardOutput().startsWith("second told"));
+    EXPECT_TRUE(waitForLine(first, "raised"));
+    first.waitForFinished(3000);
 }

@@ -14,6 +14,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -331,6 +333,24 @@ TEST_F(MainWindowTest, AdministratorSignOn)
     EXPECT_EQ(openedFiles[0], w->dataFilePath());
 }
 
+TEST_F(MainWindowTest, AdministratorDialogOpensWithTheFocusInThePasswordBox)
+{
+    for (int opening = 1; opening <= 2; ++opening) {
+        QWidget* focused = nullptr;
+        whenModal([&](QWidget* m) {
+            auto* dlg = qobject_cast<TfrmAdminPassword*>(m);
+            ASSERT_NE(dlg, nullptr);
+            focused = dlg->focusWidget();
+            // Leave by tabbing to Exit and pressing it, so Exit holds the focus at closing.
+            dlg->NAGButton1->setFocus();
+            QTest::keyClick(dlg->NAGButton1, Qt::Key_Space);
+        });
+        w->SignOn1Click();
+        ASSERT_NE(w->adminDialog, nullptr);
+        EXPECT_EQ(focused, w->adminDialog->editPassWord) << "opening " << opening;
+    }
+}
+
 TEST_F(MainWindowTest, HiddenClickAreasOpenTheJournalFiles)
 {
     w->show();
@@ -399,4 +419,30 @@ TEST(LogOnDialog, TabOrderIsNamesSubmitId)
     EXPECT_EQ(dlg.lblEditLastName->nextInFocusChain(), dlg.btnSubmit);
     EXPECT_EQ(dlg.btnSubmit->nextInFocusChain(), dlg.lblEditID);
     EXPECT_EQ(dlg.size(), QSize(426, 221));
+}
+
+TEST(LogOnDialog, ASevenDigitIdIsShownWhole)
+{
+    StudentIdentity who;
+    TfrmStudentDataEntry dlg(nullptr, who, [](const QString&) {});
+    MaskEdit* box = dlg.lblEditID;
+    EXPECT_EQ(box->size(), QSize(47, 23)); // the box keeps its size
+
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    // The line edit keeps 2 px free on each side of its text.
+    EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(QStringLiteral("8888888")),
+              contents.width() - 4 - box->textMargins().left() - box->textMargins().right());
+
+    // Typed and painted with the caret after the last digit, the first digit
+    // still stands at the left edge: nothing scrolled out of sight.
+    dlg.show();
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("8888888"));
+    box->grab();
+    EXPECT_EQ(box->value(), QStringLiteral("8888888"));
+    EXPECT_EQ(box->cursorPositionAt(QPoint(contents.left() + 3, box->height() / 2)), 0);
+    EXPECT_EQ(box->cursorPositionAt(QPoint(contents.right() - 3, box->height() / 2)), 7);
 }

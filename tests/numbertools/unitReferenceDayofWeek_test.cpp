@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,4 +65,29 @@ TEST_F(DayOfWeekWindow, AnswersAndRefuses)
     EXPECT_EQ(boxes.errors[2], QStringLiteral("Invalid argument to date encode"));
     click(w.btnExit);
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(DayOfWeekWindow, ButtonsAreFlatInThePaletteColours)
+{
+    struct Case {
+        QPushButton* button;
+        QColor face, caption;
+    };
+    const Case cases[] = {
+        {w.btnExit, toolPalette::ExitButtonColor, toolPalette::ExitButtonFontColor},
+        {w.btnDayOfWeek, toolPalette::ToolButtonColor, w.palette().color(QPalette::ButtonText)},
+    };
+    for (const Case& c : cases) {
+        const QImage face = c.button->grab().toImage();
+        const QString name = c.button->objectName();
+        // Inside the bevel, the whole height of both edges: one colour, no shading.
+        for (int x : {4, face.width() - 5})
+            for (int y = 4; y < face.height() - 4; ++y)
+                ASSERT_EQ(face.pixelColor(x, y), c.face) << name.toStdString() << " at " << x << "," << y;
+        int captionPixels = 0;
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x)
+                captionPixels += face.pixelColor(x, y) == c.caption;
+        EXPECT_GT(captionPixels, 20) << name.toStdString();
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,21 @@ TEST_F(PrimeFactoringWindow, OpensAsDescribed)
     EXPECT_EQ(backgroundOf(&w), QColor(0xFD, 0xDF, 0x99));
     EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("editNumber")), w.editNumber);
     saveSnapshot(w, "PrimeFactoring");
+}
+
+TEST_F(PrimeFactoringWindow, TheFactorTreePictureLiesWhollyInTheWindow)
+{
+    auto* tree = w.findChild<QLabel*>(QStringLiteral("imgFactorTree"));
+    ASSERT_NE(tree, nullptr);
+    EXPECT_TRUE(w.rect().contains(tree->geometry()));
+    EXPECT_EQ(tree->pixmap().size(), tree->size());
+    // Something is drawn on the background.
+    const QImage picture = tree->pixmap().toImage();
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            drawn += picture.pixelColor(x, y) != QColor(0xFD, 0xDF, 0x99);
+    EXPECT_GT(drawn, 500);
 }
 
 TEST_F(PrimeFactoringWindow, FactorsTheTypedNumber)

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QProgressBar>
 #include <QProcess>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -90,6 +91,16 @@ TEST_F(SheetTest, BaseCreateStepFillsStatusAndPlacesTheControls)
     EXPECT_GE(sheet.StatusBar->y(), sheet.RV->geometry().bottom());
     EXPECT_TRUE(sheet.dataFilePath().endsWith("studentDataFile.Txt"));
     EXPECT_TRUE(sheet.gradeFilePath().endsWith("studentGradeFile.txt"));
+}
+
+TEST_F(SheetTest, TheDocumentScrollsVerticallyOnly)
+{
+    TrialSheet sheet(host);
+    tv::test::showExposed(sheet);
+    EXPECT_TRUE(sheet.RV->verticalScrollBar()->isVisible());
+    // The text wraps at the view's width, so a horizontal bar would stay empty.
+    EXPECT_FALSE(sheet.RV->horizontalScrollBar()->isVisible());
+    EXPECT_LE(sheet.RV->document()->size().width(), sheet.RV->viewport()->width());
 }
 
 TEST_F(SheetTest, BasePicturesLoadFromResources)
