@@ -34,6 +34,7 @@ struct Item {
     QString numerator;
     QString denominator;
     QString sign;
+    bool stroked = false; // a sign drawn as strokes (all but the brackets)
 };
 
 [[noreturn]] void cannotDraw(const QString& expression, const QString& why)
@@ -105,6 +106,7 @@ std::vector<Item> parse(const QString& e)
         case u')': s.sign = QStringLiteral(")"); break;
         default: cannotDraw(e, QStringLiteral("the character '%1'").arg(c));
         }
+        s.stroked = s.sign != QLatin1String("(") && s.sign != QLatin1String(")");
         items.push_back(s);
         ++i;
     }
@@ -186,8 +188,7 @@ QImage drawExpression(const QString& expression)
                 b.above = std::max(b.above, h);
                 b.below = std::max(b.below, h);
             }
-        } else if (it.kind == Item::Kind::Sign && it.sign != QLatin1String("(")
-                   && it.sign != QLatin1String(")")) {
+        } else if (it.stroked) {
             b.width = kSign;
             b.above = b.below = kSign / 2 + kStroke;
         } else {
@@ -217,17 +218,16 @@ QImage drawExpression(const QString& expression)
     // On a whole pixel, so bars and strokes of 2 px stay crisp.
     const qreal axis = std::round(kMargin + above);
 
-    // Draws `text` with its ink centred on the axis. Numerals count as one
-    // height, so "1" and "8" stand on one line.
-    auto centred = [&](const QString& text, const QFont& f, qreal x, const QColor& colour) {
-        const QFontMetricsF fm(f);
+    // Draws `text` in the large size with its ink centred on the axis.
+    // Numerals count as one height, so "1" and "8" stand on one line.
+    const qreal bigNumeralHeight = fb.tightBoundingRect(QStringLiteral("0123456789")).height();
+    auto centred = [&](const QString& text, qreal x, const QColor& colour) {
         const bool numeral = std::all_of(text.begin(), text.end(), [](QChar c) {
             return c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char('?');
         });
-        const QRectF ink = numeral ? QRectF(0, -fm.tightBoundingRect(QStringLiteral("0123456789")).height(), 1,
-                                            fm.tightBoundingRect(QStringLiteral("0123456789")).height())
-                                   : fm.tightBoundingRect(text);
-        p.setFont(f);
+        const QRectF ink = numeral ? QRectF(0, -bigNumeralHeight, 1, bigNumeralHeight)
+                                   : fb.tightBoundingRect(text);
+        p.setFont(big);
         p.setPen(colour);
         p.drawText(QPointF(x, axis - (ink.top() + ink.bottom()) / 2), text);
     };
@@ -239,7 +239,7 @@ QImage drawExpression(const QString& expression)
         if (it.kind == Item::Kind::Fraction) {
             qreal fx = x;
             if (!it.whole.isEmpty()) {
-                centred(it.whole, big, x, kInk);
+                centred(it.whole, x, kInk);
                 fx += fb.horizontalAdvance(it.whole) + kMixedGap;
             }
             p.fillRect(QRectF(std::round(fx), axis - kBar / 2, std::round(b.fractionWidth), kBar), kInk);
@@ -252,12 +252,12 @@ QImage drawExpression(const QString& expression)
             p.drawText(QPointF(fx + (b.fractionWidth - wd) / 2,
                                axis + kBar / 2 + kBarGap + numeralHeight),
                        it.denominator);
-        } else if (it.kind == Item::Kind::Sign && b.width == kSign) {
+        } else if (it.stroked) {
             drawSign(p, it.sign, QPointF(x + kSign / 2, axis));
         } else if (it.kind == Item::Kind::Sign) {
-            centred(it.sign, big, x, kAccent);
+            centred(it.sign, x, kAccent);
         } else {
-            centred(it.whole, big, x, kInk);
+            centred(it.whole, x, kInk);
         }
         x += b.width + kOpGap;
     }
