@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -45,14 +46,14 @@ QLabel* label(const QString& text, QWidget* parent, int pixels = 14, bool bold =
 }
 
 // A numerator over a denominator, with the bar between them.
-QWidget* fraction(const QString& numerator, const QString& denominator, QWidget* parent)
+QWidget* fraction(const QString& numerator, const QString& denominator, QWidget* parent, int pixels = 14)
 {
     auto* box = new QWidget(parent);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
-    auto* top = label(numerator, box);
-    auto* bottom = label(denominator, box);
+    auto* top = label(numerator, box, pixels);
+    auto* bottom = label(denominator, box, pixels);
     top->setAlignment(Qt::AlignHCenter);
     bottom->setAlignment(Qt::AlignHCenter);
     auto* bar = new QFrame(box);
@@ -134,9 +135,11 @@ TFormBuffon::TFormBuffon(QWidget* parent)
     buildFormulaPage(pages[2]);
     buildSetupPage(pages[3]);
 
-    LabelLabURL1 = new QLabel(QStringLiteral("Read more about Buffon's needle problem:"), this);
+    LabelLabURL1 = new QLabel(QStringLiteral("<a href=\"%1\">Read more about Buffon's needle problem:</a>").arg(LinkAddress), this);
+    LabelLabURL1->setTextFormat(Qt::RichText);
     LabelLabURL1->setGeometry(8, 433, 250, 18);
     LabelLabURL1->setCursor(Qt::PointingHandCursor);
+    connect(LabelLabURL1, &QLabel::linkActivated, this, &TFormBuffon::LabelLabURL2Click);
     LabelLabURL2 = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(LinkAddress), this);
     LabelLabURL2->setTextFormat(Qt::RichText);
     LabelLabURL2->setGeometry(258, 433, 370, 18);
@@ -240,11 +243,12 @@ void TFormBuffon::buildGraphPage(QWidget* page)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
     QHBoxLayout* relation = row(column);
-    relation->addWidget(label(QStringLiteral("Probability of Needle Crossing a Parallel Line  ="), below));
-    relation->addWidget(fraction(QStringLiteral("Red Area"), QStringLiteral("Rectangular Area"), below));
-    relation->addWidget(label(QStringLiteral("  =  "), below));
+    // Smaller than the rest of the page: the whole relation fits on one line.
+    relation->addWidget(label(QStringLiteral("Probability of Needle Crossing a Parallel Line  ="), below, 12));
+    relation->addWidget(fraction(QStringLiteral("Red Area"), QStringLiteral("Rectangular Area"), below, 12));
+    relation->addWidget(label(QStringLiteral("  =  "), below, 12));
     relation->addWidget(
-        fraction(QStringLiteral("Number Crossing Parallel Lines"), QStringLiteral("Number of Tosses"), below));
+        fraction(QStringLiteral("Number Crossing Parallel Lines"), QStringLiteral("Number of Tosses"), below, 12));
     relation->addStretch();
 
     QHBoxLayout* areas = row(column);
@@ -303,6 +307,7 @@ void TFormBuffon::buildSetupPage(QWidget* page)
         connect(RadioButtonMethod[i], &QRadioButton::clicked, this, &TFormBuffon::RadioButtonMethodClick);
         auto* text = new QPlainTextEdit(QString::fromUtf8(MethodExplanations[i]), page);
         text->setReadOnly(true);
+        text->setFont(pixelFont(QStringLiteral("Arial"), 12));
         text->setFixedHeight(64);
         column->addWidget(RadioButtonMethod[i]);
         column->addWidget(text);
@@ -366,7 +371,7 @@ void TFormBuffon::drawGraphAxes()
     for (int k = 0; k <= 4; ++k) {
         const int y = k == 4 ? bottom : m.pixelTop + k * m.pixelHeight / 4;
         painter.drawLine(left - h, y, left, y);
-        const QRect box(0, y - h - 1, left - h - 2, 2 * h + 2);
+        const QRect box(0, std::max(0, y - h - 1), left - h - 2, 2 * h + 2);
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(yLabels[k]));
     }
 }

@@ -84,6 +84,12 @@ TEST(BuffonWindow, TossesUpdateCountsEstimateAndElapsedTime)
         for (int x = 0; x < g.width(); ++x)
             red += g.pixel(x, y) == buffon::Red;
     EXPECT_GT(red, 0);
+    saveSnapshot(w, "Buffon-Tosses");
+    const char* const pages[] = {"Buffon-Graph", "Buffon-Formula", "Buffon-Setup"};
+    for (int i = 0; i < 3; ++i) {
+        w.PageControl1->setCurrentIndex(i + 1);
+        saveSnapshot(w, pages[i]);
+    }
 }
 
 TEST(BuffonWindow, GroupSizeArrowsBeepAtTheLimits)
