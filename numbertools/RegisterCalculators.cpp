@@ -1,4 +1,5 @@
 #include "app/WindowRegistry.h"
+#include "numbertools/ScreenBuffon.h"
 #include "numbertools/UnitReferenceDiophantine.h"
 #include "numbertools/unitReferenceDayofWeek.h"
 #include "numbertools/unitReferenceFactorial.h"
@@ -16,6 +17,7 @@ void registerCalculatorWindows(WindowRegistry& registry)
     registry.addOwned<TfrmReferenceFindFactorials>();
     registry.addOwned<TfrmReferenceLargeFactorials>();
     registry.addOwned<TfrmReferenceDiophantine>();
+    registry.addOwned<TFormBuffon>();
 }
 
 } // namespace tv

@@ -47,8 +47,6 @@ const char* const kNotBuiltYet[] = {
         "TfrmTutorialSignedNumbers",
         // Reference
         "TfrmReferenceDefinitions", "TfrmFormulae", "TfrmDivisibilityRules",
-        // Number Theory
-        "TFormBuffon",
         // Recreations
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
         "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",
