@@ -128,7 +128,7 @@ void Simulation::setMethod(int method)
         method_ = method;
 }
 
-bool Simulation::toss()
+Simulation::Drop Simulation::drop()
 {
     const double d = rnd_.next() - 0.5;
     const Direction dir = direction(method_, rnd_);
@@ -136,17 +136,17 @@ bool Simulation::toss()
     const bool crossed = 0.5 * dir.sinTheta >= std::fabs(d);
     if (crossed)
         ++counts_.crossings;
-    return crossed;
+    return {d, dir, crossed};
+}
+
+bool Simulation::toss()
+{
+    return drop().crossed;
 }
 
 bool Simulation::toss(Pictures& p)
 {
-    const double d = rnd_.next() - 0.5;
-    const Direction dir = direction(method_, rnd_);
-    ++counts_.tosses;
-    const bool crossed = 0.5 * dir.sinTheta >= std::fabs(d);
-    if (crossed)
-        ++counts_.crossings;
+    const auto [d, dir, crossed] = drop();
 
     if (p.graphMap) {
         const QPoint at = p.graphMap->map(std::atan2(dir.y, dir.x), std::fabs(d));

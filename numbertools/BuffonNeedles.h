@@ -104,6 +104,15 @@ public:
     std::int64_t runGroup(std::int64_t n, Pictures* pictures, const std::function<bool(int)>& progress);
 
 private:
+    // One needle dropped and counted: its midpoint's offset from the nearest
+    // line (in spacings), its direction, and whether it crosses.
+    struct Drop {
+        double offset;
+        Direction dir;
+        bool crossed;
+    };
+    Drop drop();
+
     Uniform rnd_;
     Counts counts_;
     int method_ = 2;
