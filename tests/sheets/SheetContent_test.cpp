@@ -172,21 +172,25 @@ Reading read(const SheetContent& c)
     return r;
 }
 
-// The worked value of a question, or a failure message.
-struct Worked {
-    std::optional<Rational> value;
-    std::string failure;
-};
-
-Worked workOut(const char16_t* work, const char16_t* expression)
+// Counts the question under its reason, and, when it is to be computed and
+// nothing else failed yet, works out its answer; a failure goes to `out`.
+std::optional<Rational> workedValue(NotComputed why, const char16_t* work,
+                                    const char16_t* expression, std::vector<std::string>& out,
+                                    std::map<std::string, int>& tally)
 {
+    ++tally[reasonName(why)];
+    if (why != NotComputed::None || !out.empty())
+        return std::nullopt;
     const char16_t* sum = work ? work : expression;
-    if (!sum)
-        return {std::nullopt, "neither a worked answer nor a reason why it is not computed"};
+    if (!sum) {
+        out.push_back("neither a worked answer nor a reason why it is not computed");
+        return std::nullopt;
+    }
     try {
-        return {evaluate(sum), {}};
+        return evaluate(sum);
     } catch (const WorkError& e) {
-        return {std::nullopt, std::string("worked answer unreadable: ") + e.what()};
+        out.push_back(std::string("worked answer unreadable: ") + e.what());
+        return std::nullopt;
     }
 }
 
@@ -209,16 +213,10 @@ std::vector<std::string> checkChoice(const Choice& q, std::map<std::string, int>
                 out.push_back("two choices of equal value: " + u8(q.choices[i]) + " and "
                               + u8(q.choices[j]));
         }
-    ++tally[reasonName(q.why)];
-    if (q.why != NotComputed::None || !out.empty())
+    const auto worked = workedValue(q.why, q.work, q.expression, out, tally);
+    if (!worked)
         return out;
-
-    const Worked w = workOut(q.work, q.expression);
-    if (!w.value) {
-        out.push_back(w.failure);
-        return out;
-    }
-    const Rational v = *w.value;
+    const Rational v = *worked;
     for (int i = 0; i < n; ++i) {
         const auto shown = readShownValue(q.choices[i]);
         const bool equal = shown && *shown == v;
@@ -237,18 +235,13 @@ std::vector<std::string> checkTyped(const Typed& q, std::map<std::string, int>& 
     std::vector<std::string> out;
     if (!q.expected)
         out.push_back("no expected answer");
-    ++tally[reasonName(q.why)];
-    if (q.why != NotComputed::None || !out.empty())
+    const auto worked = workedValue(q.why, q.work, q.expression, out, tally);
+    if (!worked)
         return out;
-    const Worked w = workOut(q.work, q.expression);
-    if (!w.value) {
-        out.push_back(w.failure);
-        return out;
-    }
     const auto shown = readShownValue(q.expected);
-    if (!shown || *shown != *w.value)
+    if (!shown || *shown != *worked)
         out.push_back("the expected answer " + u8(q.expected) + " is not the worked answer "
-                      + w.value->toString());
+                      + worked->toString());
     return out;
 }
 
