@@ -27,6 +27,8 @@ struct Box {
     qreal width = 0;
     qreal ascent = 0;
     qreal descent = 0;
+    // Room left after a leaning letter; a subscript tucks in under it.
+    qreal italicCorrection = 0;
     std::function<void(QPainter&, QPointF)> paint;
 };
 
@@ -53,7 +55,8 @@ public:
         const QRectF ink = fm.tightBoundingRect(s);
         Box b;
         // Italic letters lean past their advance; keep them clear of what follows.
-        b.width = fm.horizontalAdvance(s) + (italic ? px_ * 0.08 * scale : 0);
+        b.italicCorrection = italic ? px_ * 0.08 * scale : 0;
+        b.width = fm.horizontalAdvance(s) + b.italicCorrection;
         b.ascent = std::max<qreal>(-ink.top(), fm.capHeight() * 0.5) + 1;
         b.descent = std::max<qreal>(ink.bottom(), 0) + 1;
         b.paint = [f, s](QPainter& p, QPointF at) {
@@ -163,23 +166,24 @@ public:
     // A variable with a smaller index below (b₁) or power above (r²).
     Box sub(const Box& base, const QString& index) const
     {
-        return script(base, text(index, false, 0.7), px_ * 0.22);
+        return script(base, text(index, false, 0.7), px_ * 0.22, base.italicCorrection);
     }
     Box sup(const Box& base, const QString& power) const
     {
-        return script(base, text(power, false, 0.7), -px_ * 0.42);
+        return script(base, text(power, false, 0.7), -px_ * 0.42, 0);
     }
 
 private:
-    static Box script(const Box& base, const Box& small, qreal shift)
+    static Box script(const Box& base, const Box& small, qreal shift, qreal tuck)
     {
         Box b;
-        b.width = base.width + small.width;
+        const qreal at = base.width - tuck;
+        b.width = at + small.width;
         b.ascent = std::max(base.ascent, small.ascent - shift);
         b.descent = std::max(base.descent, small.descent + shift);
-        b.paint = [=](QPainter& p, QPointF at) {
-            base.paint(p, at);
-            small.paint(p, at + QPointF(base.width, shift));
+        b.paint = [=](QPainter& p, QPointF origin) {
+            base.paint(p, origin);
+            small.paint(p, origin + QPointF(at, shift));
         };
         return b;
     }
