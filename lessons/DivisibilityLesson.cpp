@@ -51,8 +51,8 @@ constexpr LessonItem kDocument[] = {
     para(u"Trying every divisor one by one takes a long time for a larger number such as 471. The "
          u"divisibility rules below tell you quickly "),
     run(u"if", kKeywords),
-    run(u" a number divides evenly, without doing the division. One rule is enough to show that "
-        u"a number is not "),
+    run(u" a number can be divided evenly by 2, 3, 4 and so on up to 11, without doing the division. "
+        u"One rule is enough to show that a number is not "),
     link(u"prime", u"prime"),
     run(u": a factor other than 1 and the number itself makes it "),
     link(u"composite", u"composite"),

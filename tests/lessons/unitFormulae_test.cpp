@@ -60,17 +60,9 @@ protected:
 
 } // namespace
 
-TEST_F(Formulae, WindowLooksAsDescribed)
+TEST_F(Formulae, DocumentHasNoLinksAndNoAnchors)
 {
-    EXPECT_EQ(window->size(), QSize(611, 422));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallyvale - Mathematics Formulae"));
-    EXPECT_EQ(window->lblTitle->text(), QStringLiteral("Mathematical Formulas"));
-    EXPECT_EQ(window->NAGButton1->geometry(), QRect(252, 46, 87, 27));
-    EXPECT_EQ(window->Panel1->geometry(), QRect(8, 76, 593, 315));
     EXPECT_EQ(window->RichView->parentWidget(), window->Panel1);
-    EXPECT_EQ(window->RichView->backgroundColor(), QColor(0xFD, 0xEA, 0xC1));
-    EXPECT_EQ(window->NAGButton2->text(), QStringLiteral("Return To Top"));
-    EXPECT_EQ(window->NAGButton2->geometry(), QRect(234, 394, 87, 27));
     EXPECT_EQ(window->RichView->styleTable().text.size(), 6u);
     EXPECT_EQ(window->RichView->linkCount(), 0);
     EXPECT_EQ(window->RichView->checkpointCount(), 0);
