@@ -1,6 +1,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 
 namespace tv {
@@ -30,6 +31,12 @@ QtMessageBoxes realBoxes;
 MessageBoxes* current = &realBoxes;
 
 } // namespace
+
+void MessageBoxes::showDialog(QDialog* dialog)
+{
+    if (dialog)
+        dialog->exec();
+}
 
 MessageBoxes& messageBoxes() { return *current; }
 

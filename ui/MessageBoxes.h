@@ -3,6 +3,7 @@
 // answer it without a person at the screen.
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace tv {
@@ -19,6 +20,9 @@ public:
                          Icon icon = Icon::Question) = 0;
     // The default error box used by the application-wide exception handler.
     virtual void error(QWidget* parent, const QString& text) = 0;
+    // A box of the program's own, filled in by its caller, shown modally;
+    // returns when it closes.
+    virtual void showDialog(QDialog* dialog);
 };
 
 // The boxes in use; real Qt boxes unless a test installed its own.

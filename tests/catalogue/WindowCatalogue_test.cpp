@@ -46,7 +46,7 @@ const char* const kNotBuiltYet[] = {
         "TfrmTutorialPlaceValue", "TfrmTutorialPracticalDecimals", "TfrmTutorialOrderOfOperations",
         "TfrmTutorialSignedNumbers",
         // Reference
-        "TfrmReferenceDefinitions", "TfrmFormulae", "TfrmDivisibilityRules",
+        "TfrmReferenceDefinitions",
         // Recreations
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
         "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",

@@ -4,8 +4,10 @@
 #include "ui/MessageBoxes.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
+#include <QDialog>
 #include <QString>
 #include <QStringList>
 
@@ -38,8 +40,17 @@ public:
         return a;
     }
     void error(QWidget*, const QString& text) override { errors << text; }
+    // The program's own boxes are not shown: their caption is recorded and
+    // `onDialog` (when set) looks at the filled-in box instead.
+    void showDialog(QDialog* dialog) override
+    {
+        dialogTitles << (dialog ? dialog->windowTitle() : QString());
+        if (onDialog)
+            onDialog(dialog);
+    }
 
-    QStringList infos, infoTitles, questions, errors;
+    QStringList infos, infoTitles, questions, errors, dialogTitles;
+    std::function<void(QDialog*)> onDialog;
     std::vector<Icon> questionIcons;
 
 private:
