@@ -2,6 +2,7 @@
 
 #include "app/WindowRegistry.h"
 #include "grapher/RegisterGrapher.h"
+#include "lessons/RegisterLessons.h"
 #include "numbertools/RegisterNumberTools.h"
 #include "recreations/RegisterRecreations.h"
 #include "sheets/RegisterSheets.h"
@@ -14,6 +15,7 @@ void registerAllWindows(WindowRegistry& registry)
     registerRecreationsWindows(registry);
     registerSheetsWindows(registry);
     registerGrapherWindows(registry);
+    registerLessonsWindows(registry);
 }
 
 } // namespace tv

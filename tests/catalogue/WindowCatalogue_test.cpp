@@ -46,7 +46,7 @@ const char* const kNotBuiltYet[] = {
         "TfrmTutorialPlaceValue", "TfrmTutorialPracticalDecimals", "TfrmTutorialOrderOfOperations",
         "TfrmTutorialSignedNumbers",
         // Reference
-        "TfrmReferenceDefinitions", "TfrmFormulae", "TfrmDivisibilityRules",
+        "TfrmFormulae", "TfrmDivisibilityRules",
         // Recreations
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
         "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",
