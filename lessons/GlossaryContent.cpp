@@ -178,8 +178,8 @@ constexpr std::array<Entry, kTermCount> kEntries{{
      u"For 1/4 + 1/6 the LCD is 12: 1/4 + 1/6 = 3/12 + 2/12 = 5/12.",
      u"24 is also a common denominator of 1/4 and 1/6, but not the least one.", nullptr, nullptr},
     {u"Least Common Multiple (LCM)", u"Least Common miultiple (LCM)",
-     u"The least common multiple (LCM) of two or more whole numbers is the smallest number, other than 0, that "
-     u"is a multiple of each of them.",
+     u"The least common multiple (LCM) of two or more whole numbers is the smallest number that is a multiple "
+     u"of each of them.",
      u"Multiples of 4: 4, 8, 12, 16, 20, 24; multiples of 6: 6, 12, 18, 24; so the LCM of 4 and 6 is 12.",
      u"The LCM of 4 and 6 is not 4 × 6 = 24: 24 is a common multiple, but not the least one.", nullptr,
      nullptr},
@@ -216,7 +216,7 @@ constexpr std::array<Entry, kTermCount> kEntries{{
      u"A set can have more than one mode, or none: in 1, 2, 3, 4 no number appears more often than another.",
      nullptr, nullptr},
     {u"Multiple", nullptr,
-     u"A multiple of a number is the product of that number and a whole number.",
+     u"A multiple of a number is the product of that number and a counting number (1, 2, 3, 4, ...).",
      u"The first multiples of 6 are 6, 12, 18, 24 and 30; 42 is a multiple of 6 because 6 × 7 = 42.",
      u"20 is not a multiple of 6: 20 ÷ 6 = 3 remainder 2.", nullptr, nullptr},
     {u"Number Line", nullptr,
@@ -247,7 +247,7 @@ constexpr std::array<Entry, kTermCount> kEntries{{
      u"exponents, then multiplication and division from left to right, then addition and subtraction from left "
      u"to right.",
      u"3 + 4 × 2² = 3 + 4 × 4 = 3 + 16 = 19.",
-     u"Working strictly from left to right gives (3 + 4) × 4 = 28, which is wrong. To remember the order: "
+     u"Adding first gives (3 + 4) × 4 = 28, which is wrong. To remember the order: "
      u"{s10:Please Excuse My Dear Aunt Sally}.",
      nullptr, nullptr},
     {u"Parallel", nullptr,

@@ -170,6 +170,8 @@ void TfrmReferenceDefinitions::FormCreate()
             auto* image = new SheetPicture(resource, QSize());
             image->setObjectName(QStringLiteral("Image%1").arg(images.size() + 1));
             images.push_back(image);
+            // a blank line keeps a picture clear of the text and of a second picture
+            doc.addText(kBlankLine, glossary::DefinitionText, 0);
             doc.addControl(image, 1, RichDocument::VAlign::Baseline);
         }
         for (int i = 0; i < 2; ++i)

@@ -19,6 +19,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <QtMath>
+
+#include <algorithm>
 #include <memory>
 
 using tv::RichDocument;
@@ -36,6 +39,15 @@ protected:
         w = std::make_unique<TfrmReferenceDefinitions>();
         tv::test::showAndWait(*w);
         view = w->RichView1;
+        // The view takes the laid-out length into its scroll range a moment
+        // after the layout, as it would long before a student clicks.
+        const auto settled = [this] {
+            const int length = qCeil(view->document()->documentLayout()->documentSize().height());
+            return bar()->maximum() == std::max(0, length - view->viewport()->height());
+        };
+        for (int i = 0; i < 100 && !settled(); ++i)
+            QTest::qWait(10);
+        ASSERT_TRUE(settled());
     }
 
     QScrollBar* bar() const { return view->verticalScrollBar(); }
