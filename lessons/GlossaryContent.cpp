@@ -25,7 +25,8 @@ constexpr std::array<Entry, kTermCount> kEntries{{
      u"An angle is the figure formed by two rays that start at the same point, called the vertex; its size is "
      u"measured in degrees.",
      u"The corner of a square is an angle of 90°. In the picture the angle is named {s11:a} (alpha) and measures 40°.",
-     u"The size of an angle depends only on how far apart the rays turn, not on how long they are drawn.",
+     u"The size of an angle depends only on how far one ray is turned from the other, not on how long the rays "
+     u"are drawn.",
      u"angle.svg", nullptr},
     {u"Area", nullptr,
      u"Area is the number of square units needed to cover a flat figure.",
@@ -206,7 +207,7 @@ constexpr std::array<Entry, kTermCount> kEntries{{
      u"Order the numbers first: the middle of 3, 9, 4, 7, 5 as written is 4, which is not the median.", nullptr,
      nullptr},
     {u"Mixed Number", nullptr,
-     u"A mixed number is a whole number and a proper fraction written together.",
+     u"A mixed number is a whole number and a proper fraction (a fraction less than 1) written together.",
      u"2 3/4 means 2 + 3/4; as an improper fraction it is (2 × 4 + 3)/4 = 11/4.",
      u"11/4 is an improper fraction, not a mixed number, although it names the same amount.",
      u"mixed-number.svg", nullptr},
