@@ -1,7 +1,8 @@
 // Writes a PNG of every window into a folder, headless: the main window on
 // each tab and sub-tab, the log-on and administrator dialogs, and every
-// registered activity window as it first appears; a sheet also once
-// scrolled to each of its pictures.
+// registered activity window as it first appears; a window with a document
+// also once scrolled to each of its pictures, and a reference document at its
+// end.
 //
 //   tallyvale-snapshot [folder] [class-name-filter]
 #include "app/AllWindows.h"
@@ -11,6 +12,7 @@
 #include "app/unitTallyvale.h"
 #include "ui/Application.h"
 #include "ui/PageControl.h"
+#include "sheets/RichDocument.h"
 #include "sheets/SheetPicture.h"
 #include "sheets/unitMasterTest.h"
 
@@ -101,17 +103,23 @@ int main(int argc, char** argv)
                 continue;
             window->show();
             save(window.get(), folder, name);
-            // A sheet's pictures where they stand in the text, each scrolled
-            // to the top of the view.
-            if (auto* sheet = qobject_cast<tv::TfrmTestMaster*>(window.get())) {
+            // A document's pictures where they stand in the text, each
+            // scrolled to the top of the view; a reference document (not a
+            // sheet) also at its end.
+            auto* sheet = qobject_cast<tv::TfrmTestMaster*>(window.get());
+            if (auto* doc = sheet ? sheet->RV : window->findChild<tv::RichDocument*>()) {
                 int n = 0;
-                for (QWidget* c : sheet->RV->controls())
+                QScrollBar* bar = doc->verticalScrollBar();
+                for (QWidget* c : doc->controls())
                     if (qobject_cast<tv::SheetPicture*>(c)) {
                         settle();
-                        QScrollBar* bar = sheet->RV->verticalScrollBar();
                         bar->setValue(bar->value() + c->y() - 40);
                         save(window.get(), folder, name + QStringLiteral(" picture ") + QString::number(++n));
                     }
+                if (!sheet) {
+                    bar->setValue(bar->maximum());
+                    save(window.get(), folder, name + QStringLiteral(" end"));
+                }
             }
             window->hide();
         } catch (const std::exception& e) {

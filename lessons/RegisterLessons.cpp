@@ -4,12 +4,14 @@
 #include "lessons/unitDialog.h"
 #include "lessons/unitDivisibilityRules.h"
 #include "lessons/unitFormulae.h"
+#include "lessons/unitReferenceDefinitions.h"
 
 namespace tv {
 
 void registerLessonsWindows(WindowRegistry& registry)
 {
     registry.addOwned<lessons::TfrmDivisibilityRules>();
+    registry.addOwned<TfrmReferenceDefinitions>();
     registry.addOwned<lessons::TfrmFormulae>();
     // The information box lives for the whole run, owned by the main window,
     // and every lesson window reuses it.

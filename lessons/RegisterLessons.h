@@ -4,8 +4,8 @@ namespace tv {
 
 class WindowRegistry;
 
-// The reference lessons: Divisibility Rules and Formulae, with the
-// information box made once at start-up.
+// The reference lessons: Divisibility Rules, Definitions and Formulae, with
+// the information box made once at start-up.
 void registerLessonsWindows(WindowRegistry& registry);
 
 } // namespace tv

@@ -45,8 +45,6 @@ const char* const kNotBuiltYet[] = {
         "TfrmTutorialAddDecimals", "TfrmTutorialProportion", "TfrmTutorialNumberSense",
         "TfrmTutorialPlaceValue", "TfrmTutorialPracticalDecimals", "TfrmTutorialOrderOfOperations",
         "TfrmTutorialSignedNumbers",
-        // Reference
-        "TfrmReferenceDefinitions",
         // Recreations
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
         "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",
