@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -271,4 +272,20 @@ TEST_F(TangramWindow, ExitClosesTheWindow)
     open("odd.tan");
     tv::test::click(w->btnExit);
     EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(TangramWindow, TheRealOpenFileDialogOpensWithoutBlockingAndLoadsTheChosenFile)
+{
+    w = std::make_unique<TfrmTangram>(&host.owner);
+    tv::test::showActive(*w); // the first activation opens the dialog and returns
+    auto* dialog = w->findChild<QFileDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Select a figures file"));
+    EXPECT_EQ(dialog->nameFilters(),
+              (QStringList{QStringLiteral("Tangram figure file (*.tan)"), QStringLiteral("All files (*.*)")}));
+    EXPECT_EQ(dialog->directory().absolutePath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
+    emit dialog->fileSelected(dataPath("odd.tan"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("TANGRAM - ODD.TAN,  Figure 1 of 2"));
+    dialog->reject();
 }
