@@ -644,7 +644,9 @@ Reaction tTangram::setDown()
 {
     Reaction r;
     tpiece& s = Pieces[std::size_t(Selected_)];
-    if (FitsTargets(s, Selected_)) {
+    // A piece the figure does not use can be picked up but never set down on
+    // the play area: it would count towards the figure without covering it.
+    if (s.visible && FitsTargets(s, Selected_)) {
         s.selected = false;
         Selected_ = -1;
         ++PlacedCount_;

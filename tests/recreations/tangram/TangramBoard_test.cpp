@@ -297,11 +297,17 @@ TEST(TangramBoard, PressesPickUpTurnAndBeep)
     EXPECT_EQ(d.beeps, 1);
     EXPECT_EQ(b.Selected(), 1);
 
-    // Pieces the figure does not use can still be picked up.
+    // Pieces the figure does not use can still be picked up, but never set
+    // down on a silhouette: they would count without covering anything.
     b.Restart();
     EXPECT_FALSE(b.pieces()[2].visible);
-    d.press(grabPoint(b, 2), Button::Left);
+    carry(d, 2, 6, 6);
+    EXPECT_TRUE(b.FitsTargets(b.pieces()[2], 2)) << "it lies inside A's silhouette";
+    d.press(d.pointer(), Button::Left);
+    EXPECT_EQ(d.beeps, 2);
     EXPECT_EQ(b.Selected(), 2);
+    EXPECT_EQ(b.PlacedCount(), 0);
+    EXPECT_EQ(b.paintList().back().outlineWidth, 2) << "drawn while carried";
 }
 
 TEST(TangramBoard, TheFKeyFlipsWhicheverPieceIsCarried)
