@@ -103,18 +103,6 @@ TEST(TangramBoard, LoadedPiecesStartInTheTrayInTheirHomeState)
     EXPECT_TRUE(b.paintList().size() == 7) << "no silhouettes before a figure is chosen";
 }
 
-TEST(TangramBoard, OddSetPiecesAreTurnedAndFlippedAtHome)
-{
-    tTangram b(BoardWidth, BoardHeight);
-    b.LoadFigures(dataPath("odd.tan"));
-    const tpiece& wedge = b.pieces()[1]; // flip 1: (3,-1), (-5,-1), (3,3) about its centre
-    EXPECT_EQ(wedge.model[0], QPoint(3, -1));
-    EXPECT_EQ(wedge.model[1], QPoint(-5, -1));
-    const tpiece& arrow = b.pieces()[2]; // turn 4: four steps, half a turn
-    EXPECT_EQ(arrow.turn, 4);
-    EXPECT_EQ(arrow.model[1], QPoint(-4, -1));
-}
-
 TEST(TangramBoard, SilhouettesSitOnTheirUnitsInWhiteAndUnusedPiecesHide)
 {
     tTangram b(BoardWidth, BoardHeight);
@@ -368,24 +356,4 @@ TEST(TangramBoard, PaintsSilhouettesThenPiecesFromTheLastDownThenTheCarriedOne)
     }
     EXPECT_EQ(items.back().points, screenOf(b.pieces()[3]));
     EXPECT_EQ(items.back().outlineWidth, 2);
-}
-
-TEST(TangramBoard, RestartPutsEveryPieceBackHome)
-{
-    tTangram b(BoardWidth, BoardHeight);
-    b.LoadFigures(dataPath("classic.tan"));
-    b.SelectFigure(1);
-    LogicDriver d(b);
-    solveCurrentFigure(d);
-    ASSERT_EQ(b.PlacedCount(), 7);
-    d.press(grabPoint(b, 4), Button::Right);
-    b.Restart();
-    EXPECT_EQ(b.PlacedCount(), 0);
-    EXPECT_EQ(b.Selected(), -1);
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(screenOf(b.pieces()[std::size_t(i)]), screenOf(b.homePieces()[std::size_t(i)]));
-        EXPECT_EQ(b.pieces()[std::size_t(i)].turn, b.homePieces()[std::size_t(i)].turn);
-        EXPECT_FALSE(b.pieces()[std::size_t(i)].selected);
-    }
-    EXPECT_EQ(b.targets().size(), 7u) << "the figure stays";
 }

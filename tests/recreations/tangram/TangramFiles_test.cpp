@@ -63,24 +63,16 @@ struct BoardState {
 
 } // namespace
 
-TEST(TangramFiles, AGoodPairLoadsAndANewFileReplacesEverything)
+TEST(TangramFiles, ANewFileReplacesEverythingAndLineEndsDoNotMatter)
 {
     tTangram b(BoardWidth, BoardHeight);
     b.LoadFigures(dataPath("classic.tan"));
     b.SelectFigure(3);
-    EXPECT_EQ(b.figures()[2].title, QStringLiteral("Triangle"));
     b.LoadFigures(dataPath("odd.tan"));
     EXPECT_EQ(b.pieceCount(), 3);
     EXPECT_EQ(b.figureCount(), 2);
     EXPECT_EQ(b.CurrentFigure(), 0);
     EXPECT_TRUE(b.targets().empty());
-    EXPECT_EQ(b.figuresPath(), dataPath("odd.tan"));
-
-    const FigureSet set = parseFigureSet(kFigures, QStringLiteral("set.tan"), kPieces, b.geometry());
-    ASSERT_EQ(set.figures.size(), 1u);
-    EXPECT_EQ(set.figures[0].entries.size(), 1u);
-    EXPECT_EQ(set.piecesFileName, QStringLiteral("set.txt"));
-    // Windows line ends and extra spacing read the same.
     QByteArray crlf = kPieces;
     crlf.replace("\n", "  \r\n");
     EXPECT_EQ(parsePiecesText(crlf, QStringLiteral("set.txt"), b.geometry()).pieces[0].screen[1],
@@ -206,56 +198,36 @@ TEST(TangramFiles, FoldersAndNamesThatLeaveTheFolderAreRefused)
 
 namespace {
 
-// One random change to a file's text: the kinds of damage a hand-edited or
-// truncated file shows, and some no hand would make.
+// One to three random changes to a file's text: the damage of hand editing
+// and truncation, and some no hand would do.
 QByteArray mutate(QByteArray text, std::mt19937& random)
 {
-    static const char* const numbers[] = {"0", "-1", "1", "2", "3", "4", "5", "8", "12", "64", "65", "1000",
-                                          "1001", "2147483647", "-2147483648", "2147483648", "99999999999",
-                                          "1000000", "-100", "x", "", "\n", "3.5", "+7", "--1"};
-    const auto pick = [&random](std::size_t n) { return std::size_t(random() % std::max<std::size_t>(n, 1)); };
-    const int kinds = 1 + int(random() % 3);
-    for (int k = 0; k < kinds; ++k) {
-        const qsizetype at = qsizetype(pick(std::size_t(text.size()) + 1));
-        switch (random() % 7) {
-        case 0: // a byte changed
-            if (!text.isEmpty())
-                text[std::min(at, text.size() - 1)] = char(random() % 256);
+    static const char* const words[] = {"0", "-1", "1", "3", "4", "5", "12", "64", "65", "1001", "2147483647",
+                                        "-2147483648", "2147483648", "99999999999", "x", "", "\n", "3.5", "--1"};
+    for (int k = 1 + int(random() % 3); k > 0; --k) {
+        const qsizetype at = qsizetype(random() % std::uint32_t(text.size() + 1));
+        const qsizetype lineStart = text.lastIndexOf('\n', std::max<qsizetype>(at - 1, 0)) + 1;
+        const qsizetype nl = text.indexOf('\n', at);
+        const qsizetype lineEnd = nl < 0 ? text.size() : nl + 1;
+        switch (random() % 6) {
+        case 0: // a byte changed, or junk inserted
+            text.insert(at, QByteArray(1 + int(random() % 4), char(random() % 256)));
             break;
-        case 1: { // a number replaced
-            const qsizetype start = text.indexOf(' ', at) >= 0 ? text.indexOf(' ', at) + 1 : at;
-            qsizetype end = start;
+        case 1: { // a word replaced
+            qsizetype end = at;
             while (end < text.size() && text[end] != ' ' && text[end] != '\n')
                 ++end;
-            text.replace(start, end - start, numbers[pick(std::size(numbers))]);
+            text.replace(at, end - at, words[random() % std::size(words)]);
             break;
         }
-        case 2: // cut short
-            text.truncate(at);
-            break;
-        case 3: { // a line left out
-            const qsizetype start = text.lastIndexOf('\n', std::max<qsizetype>(at - 1, 0)) + 1;
-            const qsizetype end = text.indexOf('\n', at);
-            text.remove(start, (end < 0 ? text.size() : end + 1) - start);
-            break;
-        }
-        case 4: { // a line written twice
-            const qsizetype start = text.lastIndexOf('\n', std::max<qsizetype>(at - 1, 0)) + 1;
-            const qsizetype end = text.indexOf('\n', at);
-            const QByteArray line = text.mid(start, (end < 0 ? text.size() : end + 1) - start);
-            text.insert(start, line);
-            break;
-        }
-        case 5: // junk inserted
-            for (int i = int(random() % 8); i > 0; --i)
-                text.insert(std::min(at, text.size()), char(random() % 256));
-            break;
+        case 2: text.truncate(at); break;                           // cut short
+        case 3: text.remove(lineStart, lineEnd - lineStart); break; // a line left out
+        case 4: text.insert(lineStart, text.mid(lineStart, lineEnd - lineStart)); break; // a line twice
         default: // a line break added or taken away
-            if (random() % 2)
-                text.insert(std::min(at, text.size()), '\n');
-            else if (const qsizetype nl = text.indexOf('\n', at); nl >= 0)
+            if (nl >= 0 && random() % 2)
                 text[nl] = ' ';
-            break;
+            else
+                text.insert(at, '\n');
         }
     }
     return text;

@@ -68,38 +68,6 @@ TEST(TangramGeometry, OneStepTurnsClockwiseOnScreenWithRounding)
     EXPECT_EQ(p.turn, 0);
 }
 
-TEST(TangramGeometry, TurnsAboutTheCentreAndKeepsTheScreenInStep)
-{
-    tpiece p = pieceOf({{10, 0}, {0, 10}, {0, 0}}, 10, {500, 40});
-    p.moveCenterTo(3, 3); // the corners move with it: (13, 3), (3, 13), (3, 3)
-    EXPECT_EQ(p.screenCenter, QPoint(530, 70));
-    p.turnStep();
-    p.turnStep(); // a quarter turn about (3, 3): (13, 3) -> (3, 13)
-    EXPECT_EQ(modelOf(p), (std::vector<QPoint>{{3, 13}, {-7, 3}, {3, 3}}));
-    for (int i = 0; i < p.vertexCount; ++i)
-        EXPECT_EQ(p.screen[std::size_t(i)], p.model[std::size_t(i)] * 10 + QPoint(500, 40));
-    p.moveBy(2, -1);
-    EXPECT_EQ(p.center, QPoint(5, 2));
-    EXPECT_EQ(p.screen[0], QPoint(5 * 10 + 500, 12 * 10 + 40));
-}
-
-TEST(TangramGeometry, FlipMirrorsAcrossTheCentreAndKeepsTheTurn)
-{
-    tpiece p = pieceOf({{0, 0}, {8, 0}, {0, 4}});
-    p.moveCenterTo(2, 1); // the centre moves, the corners with it
-    p.turnStep();
-    const int turn = p.turn;
-    const std::vector<QPoint> before = modelOf(p);
-    p.flip();
-    EXPECT_EQ(p.turn, turn);
-    for (int i = 0; i < p.vertexCount; ++i) {
-        EXPECT_EQ(p.model[std::size_t(i)].x(), 2 * p.center.x() - before[std::size_t(i)].x());
-        EXPECT_EQ(p.model[std::size_t(i)].y(), before[std::size_t(i)].y());
-    }
-    p.flip();
-    EXPECT_EQ(modelOf(p), before);
-}
-
 // Mended: a turn value of 0 used to apply eight rounded steps, which do not
 // bring a small piece back.
 TEST(TangramGeometry, FileTurnValueAppliesEightMinusRemainderStepsModuloEight)
@@ -117,12 +85,15 @@ TEST(TangramGeometry, FileTurnValueAppliesEightMinusRemainderStepsModuloEight)
         eight.turnStep();
     EXPECT_EQ(eight.model[0], QPoint(1, 0)) << "eight rounded steps shrink a small piece";
 
-    tpiece kept = pieceOf({{2, 0}, {0, 2}, {0, 0}});
+    tpiece kept = pieceOf({{2, 0}, {0, 2}, {0, 0}}, 10, {500, 40});
     kept.turnFromFile(0);
     kept.turnFromFile(8);
     kept.turnFromFile(-16);
     EXPECT_EQ(modelOf(kept), (std::vector<QPoint>{{2, 0}, {0, 2}, {0, 0}}));
     EXPECT_EQ(kept.turn, 0);
+    kept.moveCenterTo(3, 1); // screen = model * unit + origin, centre included
+    EXPECT_EQ(kept.screen[0], QPoint(5 * 10 + 500, 1 * 10 + 40));
+    EXPECT_EQ(kept.screenCenter, QPoint(530, 50));
 
     tpiece quarter = pieceOf({{10, 0}, {0, 0}, {0, 10}});
     quarter.turnFromFile(6); // two steps, a quarter turn clockwise on screen

@@ -264,6 +264,8 @@ TEST_F(TangramWindow, MidPuzzleARefusedPieceBeepsAndRestartClearsTheBoard)
     tv::test::click(w->btnRestart);
     EXPECT_EQ(board().PlacedCount(), 0);
     EXPECT_EQ(board().Selected(), -1);
+    for (int i : {0, 2})
+        EXPECT_EQ(board().pieces()[std::size_t(i)].screen, board().homePieces()[std::size_t(i)].screen);
     EXPECT_EQ(board().CurrentFigure(), 2);
 }
 
