@@ -366,8 +366,10 @@ PieceSet parsePiecesText(const QByteArray& text, const QString& fileName, const 
     set.pieces.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
         const QString name = r.restOfLine();
+        // Names from the file are put in with one-pass substitution, so a
+        // "%2" in a name stays as written.
         const QString which = name.isEmpty() ? QStringLiteral("piece %1").arg(i + 1)
-                                             : QStringLiteral("piece %1 (%2)").arg(i + 1).arg(name);
+                                             : QStringLiteral("piece %1 (%2)").arg(QString::number(i + 1), name);
         const int homeX = int(r.readInt());
         const int homeLine = r.lastLine();
         const int homeY = int(r.readInt());
@@ -376,18 +378,13 @@ PieceSet parsePiecesText(const QByteArray& text, const QString& fileName, const 
         r.skipLine();
         if (!withinBox(QPoint(homeX, homeY), tray))
             r.failOn(homeLine, QStringLiteral("puts %1 at %2, %3, outside the tray of %4 by %5 units")
-                                       .arg(which)
-                                       .arg(homeX)
-                                       .arg(homeY)
-                                       .arg(tray.width())
-                                       .arg(tray.height()));
+                                       .arg(which, QString::number(homeX), QString::number(homeY),
+                                            QString::number(tray.width()), QString::number(tray.height())));
         const std::int64_t vertices = r.readInt();
         if (vertices < MinVertices || vertices > MaxVertices)
             r.failAt(QStringLiteral("gives %1 %2 corners, but a piece has %3 or %4")
-                             .arg(which)
-                             .arg(vertices)
-                             .arg(MinVertices)
-                             .arg(MaxVertices));
+                             .arg(which, QString::number(vertices), QString::number(MinVertices),
+                                  QString::number(MaxVertices)));
         r.skipLine();
         tpiece p;
         p.vertexCount = int(vertices);
@@ -396,8 +393,7 @@ PieceSet parsePiecesText(const QByteArray& text, const QString& fileName, const 
             const int y = int(r.readInt());
             if (magnitude(x) > MaxCornerReach || magnitude(y) > MaxCornerReach)
                 r.failAt(QStringLiteral("puts a corner of %1 more than %2 units from its centre")
-                                 .arg(which)
-                                 .arg(MaxCornerReach));
+                                 .arg(which, QString::number(MaxCornerReach)));
             p.model[std::size_t(v)] = QPoint(x, y);
             r.skipLine();
         }

@@ -110,6 +110,8 @@ TEST(TangramFiles, BrokenFilesSayWhatIsWrongAndLeaveTheBoardAsItWas)
              "Line 2 of the pieces file \"set.txt\" gives 1000000 pieces, but a set holds 1 to 64 pieces."},
             {"five corners", kFigures, "T\n1\nA\n3 3 0 0\n5\n0 0\n4 0\n4 4\n2 6\n0 4\n",
              "Line 5 of the pieces file \"set.txt\" gives piece 1 (A) 5 corners, but a piece has 3 or 4."},
+            {"a name with a place-holder", kFigures, "T\n1\n%2 %1\n3 3 0 0\n9\n",
+             "Line 5 of the pieces file \"set.txt\" gives piece 1 (%2 %1) 9 corners, but a piece has 3 or 4."},
             {"two corners", kFigures, "T\n1\n\n3 3 0 0\n2\n0 0\n4 0\n",
              "Line 5 of the pieces file \"set.txt\" gives piece 1 2 corners, but a piece has 3 or 4."},
             {"home far off the board", kFigures, "T\n1\nA\n5000 3 0 0\n3\n0 0\n4 0\n0 4\n",
