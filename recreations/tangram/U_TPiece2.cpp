@@ -565,7 +565,8 @@ void tTangram::SelectFigure(int n)
     Targets.clear();
     const Tfigpieces& figure = Figures[std::size_t(n - 1)];
     for (std::size_t i = 0; i < HomePieces.size(); ++i) {
-        const Tfigpiece& e = figure.entries[i];
+        // The loaders give one entry per piece; a set built by hand may not.
+        const Tfigpiece e = i < figure.entries.size() ? figure.entries[i] : Tfigpiece{};
         tpiece& home = HomePieces[i];
         home.colour = e.colour;
         home.visible = e.present;
