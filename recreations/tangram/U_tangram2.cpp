@@ -94,7 +94,12 @@ void DialogFigureFileChooser::choose(QWidget* parent, const QString& title, cons
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [chosen](const QString& path) { chosen(path); });
+    // Queued, so the dialog has closed before a file is read, and a file the
+    // board refuses is reported from an event of its own; dropped if the
+    // window has gone meanwhile.
+    QObject::connect(
+            dialog, &QFileDialog::fileSelected, parent ? static_cast<QObject*>(parent) : dialog,
+            [chosen](const QString& path) { chosen(path); }, Qt::QueuedConnection);
     dialog->open();
 }
 
