@@ -5,10 +5,12 @@
 namespace tv {
 
 void registerPenteWindows(WindowRegistry& registry);
+void registerTangramWindows(WindowRegistry& registry);
 
 void registerRecreationsWindows(WindowRegistry& registry)
 {
     registerPenteWindows(registry);
+    registerTangramWindows(registry);
 }
 
 } // namespace tv

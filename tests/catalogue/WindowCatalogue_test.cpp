@@ -47,7 +47,7 @@ const char* const kNotBuiltYet[] = {
         "TfrmTutorialSignedNumbers",
         // Recreations
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
-        "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",
+        "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1",
         "TfrmRecreationsConcentration",
         // Practice Problems
         "TfrmAddWhole",
