@@ -46,7 +46,7 @@ constexpr LessonItem kDocument[] = {
     run(u" of 6 are 1, 2, 3 and 6. A number with more than two factors is called "),
     link(u"composite", u"composite"),
     run(u", so 6 is composite. It is not "), link(u"prime", u"prime"),
-    run(u", because a prime number has only two factors."),
+    run(u", because a prime number has exactly two factors, 1 and itself."),
     blank(),
     para(u"Trying every divisor one by one takes a long time for a larger number such as 471. The "
          u"divisibility rules below tell you quickly "),
@@ -72,7 +72,8 @@ constexpr LessonItem kDocument[] = {
     rule(),
     centred(u"Divisibility Rules", kSubheading),
     blank(),
-    TV_RULE(u"2", u"A number is divisible by 2 if its last digit is 0, 2, 4, 6 or 8. These are the even numbers."),
+    TV_RULE(u"2", u"A number is divisible by 2 if its last digit is 0, 2, 4, 6 or 8. Numbers that end in these digits "
+                  u"are the even numbers."),
     TV_RULE(u"3", u"A number is divisible by 3 if the sum of its digits is divisible by 3."),
     TV_RULE(u"4", u"A number is divisible by 4 if the number made by its last two digits is divisible by 4."),
     TV_RULE(u"5", u"A number is divisible by 5 if its last digit is 0 or 5."),
@@ -139,7 +140,8 @@ constexpr LessonItem kDocument[] = {
     // 6. The exercises
     rule(),
     centred(u"Excercises", kSubheading),
-    para(u"Choose Yes or No. The answer is checked at once, and you may try again as often as you like."),
+    para(u"Choose Yes or No. For the last exercise, type the missing digit in the box and press Check. Each "
+         u"answer is checked at once, and you may try again as often as you like."),
     blank(),
     para(u"Is 582 divisible by 3?", kBoldBlue), run(u"     ", kBoldBlue),
     control(u"yes1"), run(u"   ", kBoldBlue), control(u"no1"),

@@ -106,6 +106,18 @@ TEST_F(DefinitionsWindow, IsBuiltAsItsPanelsSay)
     EXPECT_EQ(view->backgroundColor(), QColor(0xFE, 0xEC, 0xB4));
 }
 
+// The panel's colour, not a grey bevel, frames the view on all four sides.
+TEST_F(DefinitionsWindow, PanelColourShowsAsAFourPixelBorderRoundTheView)
+{
+    EXPECT_EQ(view->geometry(), w->panel->rect().adjusted(4, 4, -4, -4));
+    const QImage panel = w->panel->grab().toImage();
+    const QColor colour(0xD8, 0xC2, 0x9C);
+    const int midX = panel.width() / 2, midY = panel.height() / 2;
+    for (const QPoint p : {QPoint(1, midY), QPoint(panel.width() - 2, midY), QPoint(midX, 1),
+                           QPoint(midX, panel.height() - 2)})
+        EXPECT_EQ(panel.pixelColor(p), colour) << p.x() << "," << p.y();
+}
+
 TEST_F(DefinitionsWindow, StyleTableHasTwelveStylesWithOneLinkStyle)
 {
     const tv::StyleTable t = TfrmReferenceDefinitions::RVStyle1();
