@@ -297,8 +297,8 @@ constexpr std::array<Entry, kTermCount> kEntries{{
      nullptr, nullptr},
     {u"Plane", nullptr,
      u"A plane is a flat surface that goes on forever in all directions and has no thickness.",
-     u"The three points (0, 0), (4, 0) and (0, 3), which are not on one line, lie in exactly one plane: the "
-     u"coordinate grid.",
+     u"A coordinate grid is part of a plane: the points (0, 0), (4, 0) and (0, 3) all lie on it, and the grid "
+     u"could be drawn on forever in every direction.",
      u"A tabletop is a model of a small part of a plane.", nullptr, nullptr},
     {u"Power", nullptr,
      u"A power is a product of equal factors, written with a base and an exponent: the exponent tells how "
@@ -376,8 +376,8 @@ constexpr std::array<Entry, kTermCount> kEntries{{
     {u"Similar Figures", nullptr,
      u"Similar figures have the same shape but not always the same size: their angles are equal and their "
      u"sides are in proportion.",
-     u"Triangles with sides 3, 4, 5 and 6, 8, 10 are similar: each side of the second is 2 times a side of the "
-     u"first.",
+     u"Triangles with sides 3, 4, 5 and 6, 8, 10 are similar: each side of the second is 2 times the matching "
+     u"side of the first.",
      u"Congruent figures are similar figures that also have the same size.", nullptr, nullptr},
     {u"Square Root", nullptr,
      u"A square root of a number is a number that, multiplied by itself, gives that number.",
