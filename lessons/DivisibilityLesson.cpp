@@ -46,7 +46,7 @@ constexpr LessonItem kDocument[] = {
     run(u" of 6 are 1, 2, 3 and 6. A number with more than two factors is called "),
     link(u"composite", u"composite"),
     run(u", so 6 is composite. It is not "), link(u"prime", u"prime"),
-    run(u", because a prime number has only two factors."),
+    run(u", because a prime number has exactly two factors, 1 and itself."),
     blank(),
     para(u"Trying every divisor one by one takes a long time for a larger number such as 471. The "
          u"divisibility rules below tell you quickly "),
@@ -72,9 +72,11 @@ constexpr LessonItem kDocument[] = {
     rule(),
     centred(u"Divisibility Rules", kSubheading),
     blank(),
-    TV_RULE(u"2", u"A number is divisible by 2 if its last digit is 0, 2, 4, 6 or 8. These are the even numbers."),
+    TV_RULE(u"2", u"A number is divisible by 2 if its last digit is 0, 2, 4, 6 or 8. Numbers that end in these digits "
+                  u"are the even numbers."),
     TV_RULE(u"3", u"A number is divisible by 3 if the sum of its digits is divisible by 3."),
-    TV_RULE(u"4", u"A number is divisible by 4 if the number made by its last two digits is divisible by 4."),
+    TV_RULE(u"4", u"A number is divisible by 4 if the number made by its last two digits is divisible by 4. "
+                  u"The other digits do not matter, because every hundred divides evenly by 4 (100\u00F74 = 25)."),
     TV_RULE(u"5", u"A number is divisible by 5 if its last digit is 0 or 5."),
     para(u"Divisibility by 6", kKeywords),
     para(u"A number is divisible by 6 if it is divisible by "), run(u"both", kKeywords),
@@ -83,7 +85,9 @@ constexpr LessonItem kDocument[] = {
     TV_RULE(u"7", u"Remove the last digit of the number and double it. Subtract the doubled digit from the "
                   u"number that remains. If the result is divisible by 7 (0 counts), the number is "
                   u"divisible by 7. If the result is still large, do the same to the result."),
-    TV_RULE(u"8", u"A number is divisible by 8 if the number made by its last three digits is divisible by 8."),
+    TV_RULE(u"8", u"A number is divisible by 8 if the number made by its last three digits is divisible by 8. "
+                  u"The other digits do not matter, because every thousand divides evenly by 8 "
+                  u"(1,000\u00F78 = 125)."),
     TV_RULE(u"9", u"A number is divisible by 9 if the sum of its digits is divisible by 9."),
     TV_RULE(u"10", u"A number is divisible by 10 if its last digit is 0."),
     TV_RULE(u"11", u"Starting with the leftmost digit, add every other digit. Then add the digits you "
@@ -139,7 +143,8 @@ constexpr LessonItem kDocument[] = {
     // 6. The exercises
     rule(),
     centred(u"Excercises", kSubheading),
-    para(u"Choose Yes or No. The answer is checked at once, and you may try again as often as you like."),
+    para(u"Choose Yes or No. For the last exercise, type the missing digit in the box and press Check. Each "
+         u"answer is checked at once, and you may try again as often as you like."),
     blank(),
     para(u"Is 582 divisible by 3?", kBoldBlue), run(u"     ", kBoldBlue),
     control(u"yes1"), run(u"   ", kBoldBlue), control(u"no1"),

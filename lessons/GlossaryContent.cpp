@@ -193,7 +193,7 @@ constexpr std::array<Entry, kTermCount> kEntries{{
     {u"Line Segment", nullptr,
      u"A line segment is the part of a line between two endpoints, so it has a length that can be measured.",
      u"The segment from the 2 cm mark to the 9 cm mark of a ruler is 9 - 2 = 7 cm long.",
-     u"A line goes on forever, so a line has no length.", nullptr, nullptr},
+     u"A line goes on forever, so it has no endpoints and its length cannot be measured.", nullptr, nullptr},
     {u"Mean", nullptr,
      u"The mean of a set of numbers is their sum divided by how many numbers there are; it is the usual "
      u"average.",
@@ -278,7 +278,8 @@ constexpr std::array<Entry, kTermCount> kEntries{{
      u"The perimeter of a flat figure is the distance all the way around it: the sum of the lengths of its "
      u"sides.",
      u"A rectangle 5 cm long and 3 cm wide has perimeter 5 + 3 + 5 + 3 = 16 cm.",
-     u"Do not confuse perimeter with area: the same rectangle has area 5 × 3 = 15 cm².",
+     u"A triangle with sides of 3 cm, 4 cm and 5 cm has perimeter 3 + 4 + 5 = 12 cm. Do not confuse "
+     u"perimeter with area: the rectangle has area 5 × 3 = 15 cm².",
      u"perimeter-rectangle.svg", u"perimeter-triangle.svg"},
     {u"Perpendicular", nullptr,
      u"Perpendicular lines are lines that meet at a right angle (90°).",
@@ -296,11 +297,12 @@ constexpr std::array<Entry, kTermCount> kEntries{{
      nullptr, nullptr},
     {u"Plane", nullptr,
      u"A plane is a flat surface that goes on forever in all directions and has no thickness.",
-     u"The three points (0, 0), (4, 0) and (0, 3), which are not on one line, lie in exactly one plane: the "
-     u"coordinate grid.",
+     u"A coordinate grid is part of a plane: the points (0, 0), (4, 0) and (0, 3) all lie on it, and the grid "
+     u"could be drawn on forever in every direction.",
      u"A tabletop is a model of a small part of a plane.", nullptr, nullptr},
     {u"Power", nullptr,
-     u"A power is a number multiplied by itself a given number of times, written with a base and an exponent.",
+     u"A power is a product of equal factors, written with a base and an exponent: the exponent tells how "
+     u"many times the base is used as a factor.",
      u"10³ = 10 × 10 × 10 = 1,000 is the third power of 10, and 5² = 5 × 5 = 25 is read \"5 squared\".",
      u"Any number to the power 1 is itself: 7¹ = 7.", nullptr, nullptr},
     {u"Prime Number", nullptr,
@@ -364,7 +366,8 @@ constexpr std::array<Entry, kTermCount> kEntries{{
     {u"Right Triangle", nullptr,
      u"A right triangle is a triangle with one right angle; the side opposite the right angle, the hypotenuse, "
      u"is its longest side.",
-     u"A triangle with sides of 3 cm, 4 cm and 5 cm is a right triangle, because 3 × 3 + 4 × 4 = 25 = 5 × 5.",
+     u"A triangle with sides of 3 cm, 4 cm and 5 cm is a right triangle: its 3 cm and 4 cm sides meet at a "
+     u"right angle, and the 5 cm side is the hypotenuse.",
      u"Its area is half the product of the two shorter sides: (3 × 4) ÷ 2 = 6 cm².", nullptr, nullptr},
     {u"Scalene Triangle", nullptr,
      u"A scalene triangle is a triangle whose three sides all have different lengths.",
@@ -373,8 +376,8 @@ constexpr std::array<Entry, kTermCount> kEntries{{
     {u"Similar Figures", nullptr,
      u"Similar figures have the same shape but not always the same size: their angles are equal and their "
      u"sides are in proportion.",
-     u"Triangles with sides 3, 4, 5 and 6, 8, 10 are similar: each side of the second is 2 times a side of the "
-     u"first.",
+     u"Triangles with sides 3, 4, 5 and 6, 8, 10 are similar: each side of the second is 2 times the matching "
+     u"side of the first.",
      u"Congruent figures are similar figures that also have the same size.", nullptr, nullptr},
     {u"Square Root", nullptr,
      u"A square root of a number is a number that, multiplied by itself, gives that number.",

@@ -114,8 +114,9 @@ TfrmReferenceDefinitions::TfrmReferenceDefinitions(QWidget* parent) : QDialog(pa
 
     panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(4);
+    // The panel's own colour shows as a 4 px border round the view (a
+    // bevel would paint in the style's grey instead).
+    panel->setFrameStyle(QFrame::NoFrame);
     panel->setAutoFillBackground(true);
     setColour(panel, QPalette::Window, QColor(0xD8, 0xC2, 0x9C));
     panel->setGeometry(4, 70, 589, 333);

@@ -68,6 +68,18 @@ TEST_F(Formulae, DocumentHasNoLinksAndNoAnchors)
     EXPECT_EQ(window->RichView->checkpointCount(), 0);
 }
 
+// The panel's colour frames the view on all four sides.
+TEST_F(Formulae, PanelColourShowsAsAFourPixelBorderRoundTheView)
+{
+    EXPECT_EQ(window->RichView->geometry(), window->Panel1->rect().adjusted(4, 4, -4, -4));
+    const QImage panel = window->Panel1->grab().toImage();
+    const QColor colour(0xCF, 0xA9, 0x7E);
+    const int midX = panel.width() / 2, midY = panel.height() / 2;
+    for (const QPoint p : {QPoint(1, midY), QPoint(panel.width() - 2, midY), QPoint(midX, 1),
+                           QPoint(midX, panel.height() - 2)})
+        EXPECT_EQ(panel.pixelColor(p), colour) << p.x() << "," << p.y();
+}
+
 // Title, seven blank lines, then per section: rule, heading, formula,
 // figure and four blank lines (the last: rule, heading, formula), then
 // eleven blank lines.

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QLineF>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
@@ -104,6 +105,18 @@ TEST_F(DefinitionsWindow, IsBuiltAsItsPanelsSay)
     EXPECT_EQ(w->panel->geometry(), QRect(4, 70, 589, 333));
     EXPECT_EQ(view->parentWidget(), w->panel);
     EXPECT_EQ(view->backgroundColor(), QColor(0xFE, 0xEC, 0xB4));
+}
+
+// The panel's colour, not a grey bevel, frames the view on all four sides.
+TEST_F(DefinitionsWindow, PanelColourShowsAsAFourPixelBorderRoundTheView)
+{
+    EXPECT_EQ(view->geometry(), w->panel->rect().adjusted(4, 4, -4, -4));
+    const QImage panel = w->panel->grab().toImage();
+    const QColor colour(0xD8, 0xC2, 0x9C);
+    const int midX = panel.width() / 2, midY = panel.height() / 2;
+    for (const QPoint p : {QPoint(1, midY), QPoint(panel.width() - 2, midY), QPoint(midX, 1),
+                           QPoint(midX, panel.height() - 2)})
+        EXPECT_EQ(panel.pixelColor(p), colour) << p.x() << "," << p.y();
 }
 
 TEST_F(DefinitionsWindow, StyleTableHasTwelveStylesWithOneLinkStyle)
@@ -260,6 +273,39 @@ TEST_F(DefinitionsWindow, IllustrationsAreReadableAtDisplaySize)
                 accents << c.name();
         }
         EXPECT_EQ(accents.size(), 1) << name;
+    }
+}
+
+// A triangle whose sides are labelled is drawn to those measures, so the
+// picture shows the shape the words describe (a 5-5-8 triangle is flat).
+TEST_F(DefinitionsWindow, LabelledTrianglesAreDrawnToTheirMeasures)
+{
+    struct Case {
+        const char* file;
+        double sides[3]; // first, second and third edge of the outline, in its point order
+    };
+    const Case cases[] = {
+        {"isosceles-triangle.svg", {5, 8, 5}},
+        {"perimeter-triangle.svg", {4, 3, 5}},
+        {"herons-formula.svg", {14, 13, 15}},
+    };
+    const QRegularExpression polygon(QStringLiteral("<polygon points=\"([^\"]+)\""));
+    for (const Case& c : cases) {
+        QFile f(QString::fromUtf16(glossary::kPictureFolder) + QString::fromLatin1(c.file));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << c.file;
+        const QRegularExpressionMatch m = polygon.match(QString::fromUtf8(f.readAll()));
+        ASSERT_TRUE(m.hasMatch()) << c.file;
+        std::vector<QPointF> points;
+        for (const QString& pair : m.captured(1).split(u' ', Qt::SkipEmptyParts)) {
+            const QStringList xy = pair.split(u',');
+            ASSERT_EQ(xy.size(), 2) << c.file;
+            points.emplace_back(xy[0].toDouble(), xy[1].toDouble());
+        }
+        ASSERT_EQ(points.size(), 3u) << c.file;
+        const auto edge = [&](size_t i) { return QLineF(points[i], points[(i + 1) % 3]).length(); };
+        const double scale = edge(0) / c.sides[0];
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(edge(i) / c.sides[i], scale, 0.02 * scale) << c.file << " edge " << i;
     }
 }
 
