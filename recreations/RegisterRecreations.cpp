@@ -5,10 +5,12 @@
 namespace tv {
 
 void registerPenteWindows(WindowRegistry& registry);
+void registerConcentrationWindows(WindowRegistry& registry);
 
 void registerRecreationsWindows(WindowRegistry& registry)
 {
     registerPenteWindows(registry);
+    registerConcentrationWindows(registry);
 }
 
 } // namespace tv

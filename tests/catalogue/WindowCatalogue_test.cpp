@@ -50,7 +50,6 @@ const char* const kNotBuiltYet[] = {
         // Recreations
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
         "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",
-        "TfrmRecreationsConcentration",
         // Practice Problems
         "TfrmAddWhole",
 };
