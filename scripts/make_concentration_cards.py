@@ -105,13 +105,14 @@ def esc(text):
     return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
 
 
-def fitted_words(lines, largest=15, smallest=12):
-    """Lines of bold red text centred on the card, as large as fits. A word
-    too long for the card even at the smallest size is narrowed a little
-    rather than set smaller."""
+def fitted_words(lines, largest=16, smallest=12, narrowest=0.85):
+    """Lines of bold red text centred on the card, as large as fits. A line
+    may be narrowed a little (to `narrowest` of its width) rather than set
+    smaller; a word too long even so is narrowed further at the smallest size."""
     for size in range(largest, smallest - 1, -1):
         lead = round(size * 1.2)
-        if all(BOLD.width(l, size) <= TEXT_WIDTH for l in lines) and lead * len(lines) <= TEXT_HEIGHT:
+        widest = max(BOLD.width(l, size) for l in lines)
+        if widest * narrowest <= TEXT_WIDTH and lead * len(lines) <= TEXT_HEIGHT:
             return words_block(lines, size, lead)
     lead = round(smallest * 1.2)
     if any(BOLD.width(l, smallest) * 0.75 > TEXT_WIDTH for l in lines) or lead * len(lines) > TEXT_HEIGHT:
