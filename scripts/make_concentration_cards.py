@@ -28,7 +28,7 @@ FONT = "Liberation Sans"
 # Widest line and tallest block of text on a face, inside the card edge
 # with a little margin.
 TEXT_WIDTH = 58
-TEXT_HEIGHT = 66
+TEXT_HEIGHT = 54
 
 
 # ---------------------------------------------------------------- font metrics
@@ -147,12 +147,12 @@ def value_face(text):
 
 def fraction_face(num, den):
     """A fraction set one above the other on a bar as long as the longer part."""
-    size = 26
+    size = 24
     cap = size * 0.72
     bar = max(BOLD.width(num, size), BOLD.width(den, size)) + 8
-    out = ['<text x="35" y="%.1f" font-family="%s" font-size="%d" font-weight="bold" fill="%s" '
-           'text-anchor="middle">%s</text>' % (34, FONT, size, TEXT, num),
-           '<line x1="%.1f" y1="40" x2="%.1f" y2="40" stroke="%s" stroke-width="3" '
+    out = ['<text x="35" y="35" font-family="%s" font-size="%d" font-weight="bold" fill="%s" '
+           'text-anchor="middle">%s</text>' % (FONT, size, TEXT, num),
+           '<line x1="%.1f" y1="40.5" x2="%.1f" y2="40.5" stroke="%s" stroke-width="3" '
            'stroke-linecap="round"/>' % (35 - bar / 2, 35 + bar / 2, TEXT),
            '<text x="35" y="%.1f" font-family="%s" font-size="%d" font-weight="bold" fill="%s" '
            'text-anchor="middle">%s</text>' % (46 + cap, FONT, size, TEXT, den)]
@@ -246,7 +246,22 @@ SETS = [
 ]
 
 
-def strip(faces):
+# Soft colours for the bands of the word and value cards, one per face, so
+# the cards look bright and each face is easy to tell from its neighbours.
+BANDS = ["#F8BBD0", "#FFE082", "#A5D6A7", "#90CAF9", "#CE93D8", "#FFAB91",
+         "#80DEEA", "#C5E1A5", "#B39DDB", "#FFCC80", "#EF9A9A", "#FFF59D"]
+
+
+def banded(face, colour):
+    """A face between two thin coloured bands at the top and bottom."""
+    band = ('<rect x="6" y="%d" width="58" height="7" rx="3.5" ry="3.5" fill="%s" '
+            'stroke="%s" stroke-width="1.5"/>')
+    return "\n".join([band % (5, colour, EDGE), band % (68, colour, EDGE), face])
+
+
+def strip(faces, bands):
+    if bands:
+        faces = [banded(f, BANDS[i]) for i, f in enumerate(faces)]
     cards = [back()] + [card(f) for f in faces]
     assert len(cards) == 13
     groups = "\n".join('<g transform="translate(%d,0)">\n%s\n</g>' % (W * i, c) for i, c in enumerate(cards))
@@ -259,7 +274,7 @@ def main():
     os.makedirs(OUT, exist_ok=True)
     for name, faces in SETS:
         with open(os.path.join(OUT, name + ".svg"), "w", encoding="utf-8") as f:
-            f.write(strip(faces))
+            f.write(strip(faces, bands=name != "geometric"))
     return 0
 
 

@@ -110,7 +110,10 @@ TEST(ConcentrationWindow, OpensWithGeometricFiguresDealtAndTheClockRunning)
     EXPECT_EQ(w.MemoryGame1->size(), QSize(425, 325));
     EXPECT_EQ(w.MemoryGame1->PictureCount(), 12);
     EXPECT_TRUE(w.rbPictureSet[0]->isChecked());
-    EXPECT_EQ(w.lblPictureSet[0]->text(), QStringLiteral("Geometric Figures"));
+    const char* captions[] = {"Geometric Figures", "Number Terms", "Fractions",
+                              "Fractions, Decimals and Percent Terms", "School Subjects"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(w.lblPictureSet[i]->text(), QString::fromLatin1(captions[i]));
     EXPECT_EQ(w.pictureSet(), 0);
     EXPECT_TRUE(sameStrip(w.MemoryGame1->Pictures(), TfrmRecreationsConcentration::pictureStrip(0)));
     EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Click on two of the cards"));

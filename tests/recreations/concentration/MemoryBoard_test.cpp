@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QSet>
-
 #include <algorithm>
 #include <map>
 #include <random>
@@ -296,16 +294,4 @@ TEST(ConcentrationPlay, StatusAndClockFollowTheGame)
     EXPECT_EQ(play.clockText(), QStringLiteral("Seconds:  0"));
     play.tick();
     EXPECT_EQ(play.clockText(), QStringLiteral("Seconds: 1"));
-}
-
-TEST(ConcentrationPlay, FivePictureSetsInButtonOrder)
-{
-    const char* captions[] = {"Geometric Figures", "Number Terms", "Fractions",
-                              "Fractions, Decimals and Percent Terms", "School Subjects"};
-    QSet<QString> resources;
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_STREQ(tv::concentration::kPictureSets[i].caption, captions[i]);
-        resources.insert(QString::fromLatin1(tv::concentration::kPictureSets[i].resource));
-    }
-    EXPECT_EQ(resources.size(), 5);
 }
