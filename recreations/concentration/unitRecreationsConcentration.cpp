@@ -70,7 +70,11 @@ TfrmRecreationsConcentration::TfrmRecreationsConcentration(QWidget* parent) : QD
         label->setGeometry(34, y + 1, 150, 36);
         label->setBuddy(radio);
         label->installEventFilter(this);
-        connect(radio, &QRadioButton::clicked, this, [this, i] { rbPictureSetClick(i); });
+        // Only a change of set deals: clicking the chosen set again keeps the game.
+        connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                rbPictureSetClick(i);
+        });
         rbPictureSet[i] = radio;
         lblPictureSet[i] = label;
     }
@@ -107,8 +111,7 @@ TfrmRecreationsConcentration::TfrmRecreationsConcentration(QWidget* parent) : QD
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TfrmRecreationsConcentration::Timer1Timer);
 
-    rbPictureSet[0]->setChecked(true);
-    rbPictureSetClick(0);
+    rbPictureSet[0]->setChecked(true); // loads "Geometric Figures" and deals
 }
 
 QPixmap TfrmRecreationsConcentration::pictureStrip(int set)

@@ -228,6 +228,12 @@ TEST(ConcentrationWindow, ChoosingAPictureSetLoadsItsStripAndDealsAfresh)
         EXPECT_EQ(w.lblClock->text(), QStringLiteral("Seconds:  0")) << set;
         EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Click on two of the cards")) << set;
     }
+    // The chosen set once more, by button and by caption: the game goes on.
+    const auto where = places(*w.MemoryGame1);
+    turnTwo(w.MemoryGame1, where.at(1)[0], where.at(1)[1]);
+    tv::test::click(w.rbPictureSet[0]);
+    QTest::mouseClick(w.lblPictureSet[0], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(w.MemoryGame1->board().pairsLeft(), 11);
 }
 
 TEST(ConcentrationPictures, EveryStripHasABackAndTwelveDistinctFaces)
