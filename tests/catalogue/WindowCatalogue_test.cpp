@@ -48,7 +48,6 @@ const char* const kNotBuiltYet[] = {
         // Recreations
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
         "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1",
-        "TfrmRecreationsConcentration",
         // Practice Problems
         "TfrmAddWhole",
 };
