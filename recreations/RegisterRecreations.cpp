@@ -5,10 +5,14 @@
 namespace tv {
 
 void registerPenteWindows(WindowRegistry& registry);
+void registerDrillsWindows(WindowRegistry& registry);
+void registerFactorGamesWindows(WindowRegistry& registry);
 
 void registerRecreationsWindows(WindowRegistry& registry)
 {
     registerPenteWindows(registry);
+    registerDrillsWindows(registry);
+    registerFactorGamesWindows(registry);
 }
 
 } // namespace tv
