@@ -35,7 +35,7 @@ ArithmeticDrillWindow::ArithmeticDrillWindow(const ArithmeticRules& rules, const
     : QDialog(parent), game_(rules, std::move(random))
 {
     setWindowTitle(look.caption);
-    setFixedSize(600, 390);
+    setFixedSize(600, 340);
     setBackground(this, look.background);
 
     lblTitle = new RaisedTitle(look.title, pointFont(QStringLiteral("Arial"), 26, true), TitleColour, this);
@@ -97,6 +97,12 @@ ArithmeticDrillWindow::ArithmeticDrillWindow(const ArithmeticRules& rules, const
     Edit1->clear();
     showProblem();
     Timer1->start();
+}
+
+ArithmeticDrillWindow::~ArithmeticDrillWindow()
+{
+    // Focus moves while the base window is torn down; this part is gone then.
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void ArithmeticDrillWindow::showEvent(QShowEvent* event)

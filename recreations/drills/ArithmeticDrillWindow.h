@@ -24,6 +24,8 @@ struct ArithmeticLook {
 class ArithmeticDrillWindow : public QDialog {
     Q_OBJECT
 public:
+    ~ArithmeticDrillWindow() override;
+
     const ArithmeticDrill& game() const { return game_; }
 
     RaisedTitle* lblTitle;
