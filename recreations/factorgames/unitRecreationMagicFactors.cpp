@@ -79,7 +79,7 @@ TfrmRecreationMagicFactors::TfrmRecreationMagicFactors(QWidget* parent, TForm2* 
     lblVerse->setFont(pointFont(QStringLiteral("Times New Roman"), 10));
     lblVerse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     drills::setTextColour(lblVerse, QColor(0x80, 0x00, 0x00));
-    lblVerse->setGeometry(30, 380, 270, 80);
+    lblVerse->setGeometry(30, 360, 270, 80);
 
     pnlPuzzle = new QFrame(this);
     pnlPuzzle->setObjectName(QStringLiteral("pnlPuzzle"));
@@ -136,12 +136,12 @@ TfrmRecreationMagicFactors::TfrmRecreationMagicFactors(QWidget* parent, TForm2* 
 
     grpResults = new QGroupBox(QStringLiteral("Results"), pnlPuzzle);
     grpResults->setObjectName(QStringLiteral("grpResults"));
-    grpResults->setGeometry(140, 312, 186, 80);
+    grpResults->setGeometry(150, 306, 160, 88);
     lblComment = new QLabel(grpResults);
     lblComment->setObjectName(QStringLiteral("lblComment"));
     lblComment->setWordWrap(true);
     lblComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblComment->setGeometry(8, 18, 140, 60);
+    lblComment->setGeometry(14, 18, 116, 64);
 }
 
 void TfrmRecreationMagicFactors::showEvent(QShowEvent* event)

@@ -48,8 +48,7 @@ const char* const kNotBuiltYet[] = {
         // Reference
         "TfrmReferenceDefinitions", "TfrmFormulae", "TfrmDivisibilityRules",
         // Recreations
-        "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
-        "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",
+        "TForm1", "TfrmTangram",
         "TfrmRecreationsConcentration",
         // Practice Problems
         "TfrmAddWhole",
