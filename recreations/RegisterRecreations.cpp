@@ -7,12 +7,16 @@ namespace tv {
 void registerPenteWindows(WindowRegistry& registry);
 void registerTangramWindows(WindowRegistry& registry);
 void registerConcentrationWindows(WindowRegistry& registry);
+void registerDrillsWindows(WindowRegistry& registry);
+void registerFactorGamesWindows(WindowRegistry& registry);
 
 void registerRecreationsWindows(WindowRegistry& registry)
 {
     registerPenteWindows(registry);
     registerTangramWindows(registry);
     registerConcentrationWindows(registry);
+    registerDrillsWindows(registry);
+    registerFactorGamesWindows(registry);
 }
 
 } // namespace tv

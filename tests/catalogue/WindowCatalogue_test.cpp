@@ -46,8 +46,7 @@ const char* const kNotBuiltYet[] = {
         "TfrmTutorialPlaceValue", "TfrmTutorialPracticalDecimals", "TfrmTutorialOrderOfOperations",
         "TfrmTutorialSignedNumbers",
         // Recreations
-        "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
-        "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1",
+        "TForm1",
         // Practice Problems
         "TfrmAddWhole",
 };
