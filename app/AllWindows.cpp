@@ -3,6 +3,7 @@
 #include "app/WindowRegistry.h"
 #include "grapher/RegisterGrapher.h"
 #include "numbertools/RegisterNumberTools.h"
+#include "practice/RegisterPractice.h"
 #include "recreations/RegisterRecreations.h"
 #include "sheets/RegisterSheets.h"
 
@@ -14,6 +15,7 @@ void registerAllWindows(WindowRegistry& registry)
     registerRecreationsWindows(registry);
     registerSheetsWindows(registry);
     registerGrapherWindows(registry);
+    registerPracticeWindows(registry);
 }
 
 } // namespace tv

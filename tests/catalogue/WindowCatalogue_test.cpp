@@ -51,8 +51,6 @@ const char* const kNotBuiltYet[] = {
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
         "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",
         "TfrmRecreationsConcentration",
-        // Practice Problems
-        "TfrmAddWhole",
 };
 
 const QStringList& notBuiltYet()
