@@ -166,33 +166,6 @@ TEST_F(AddWholeTest, PanelsShowTheAddendsDigitByDigitInColumns)
     }
 }
 
-// Every problem worked by keyboard from the first box to the last: each
-// right entry moves the focus to the next box, the last one ends the
-// problem with the template's response.
-TEST_F(AddWholeTest, EveryProblemSolvedByTypingItsRightEntries)
-{
-    TfrmAddWhole sheet(host);
-    showActive(sheet);
-    for (int p = 1; p <= 5; ++p) {
-        SCOPED_TRACE(p);
-        AddWholeFrame* f = sheet.problem(p);
-        scrollTo(sheet, p);
-        f->editAnswer(1)->setFocus(Qt::MouseFocusReason);
-        const std::vector<QString> entries = rightEntries(problem(p));
-        for (int n = 0; n < f->panel().boxCount(); ++n) {
-            ASSERT_EQ(QApplication::focusWidget(), f->box(n)) << "box " << n;
-            type(entries[static_cast<size_t>(n)]);
-            EXPECT_EQ(f->box(n)->text(), entries[static_cast<size_t>(n)]);
-        }
-        EXPECT_TRUE(f->panel().solved());
-        EXPECT_EQ(f->lblResponse->text(),
-                  p >= 3 ? "HOORAY! you may now go on the the next problem." : "");
-    }
-    // The panels never touch the sheet's score.
-    EXPECT_EQ(sheet.numTried(), 0);
-    EXPECT_EQ(sheet.statusText(3), "Answered 0");
-}
-
 TEST_F(AddWholeTest, WrongEntriesAreErasedWithTheirResponse)
 {
     TfrmAddWhole sheet(host);
@@ -323,10 +296,13 @@ TEST_F(AddWholeTest, ExitLineCarriesTheGradeOfAnUnansweredSheet)
                            "        0 of 0 Correct."}));
 }
 
-// Writes each panel half-solved and solved, and the sheet at each panel, as
-// PNGs into the folder TALLYVALE_PRACTICE_SNAPSHOTS names (nothing without
-// it); either way the half-solved panels must stand where they were left.
-TEST_F(AddWholeTest, SnapshotsOfHalfSolvedAndSolvedPanels)
+// Every problem worked by keyboard from the first box to the last, with one
+// wrong entry half-way: each right entry moves the focus to the next box,
+// the wrong one is erased beside its response, the last right one ends the
+// problem with the template's response. With TALLYVALE_PRACTICE_SNAPSHOTS
+// naming a folder, each panel half-solved and solved and the sheet at each
+// panel are written there as PNGs to look at.
+TEST_F(AddWholeTest, EveryProblemSolvedByTypingItsRightEntries)
 {
     const QString folder = qEnvironmentVariable("TALLYVALE_PRACTICE_SNAPSHOTS");
     if (!folder.isEmpty())
@@ -346,19 +322,26 @@ TEST_F(AddWholeTest, SnapshotsOfHalfSolvedAndSolvedPanels)
         f->editAnswer(1)->setFocus(Qt::MouseFocusReason);
         const std::vector<QString> entries = rightEntries(problem(p));
         const int half = f->panel().boxCount() / 2 + 1;
-        for (int n = 0; n < half; ++n)
-            type(entries[static_cast<size_t>(n)]);
-        // A wrong entry next, to show the response beside the work.
-        type(QString::number((entries[static_cast<size_t>(half)].toInt() + 1) % 10));
-        EXPECT_EQ(f->box(half)->text(), "");
-        EXPECT_FALSE(f->lblResponse->text().isEmpty());
-        for (int n = 0; n < half; ++n)
-            EXPECT_EQ(f->box(n)->text(), entries[static_cast<size_t>(n)]);
-        save(f, QStringLiteral("Add%1-half").arg(p));
-        save(&sheet, QStringLiteral("sheet-Add%1-half").arg(p));
-        for (int n = half; n < f->panel().boxCount(); ++n)
-            type(entries[static_cast<size_t>(n)]);
+        for (int n = 0; n < f->panel().boxCount(); ++n) {
+            ASSERT_EQ(QApplication::focusWidget(), f->box(n)) << "box " << n;
+            const QString right = entries[static_cast<size_t>(n)];
+            if (n == half) {
+                type(QString::number((right.toInt() + 1) % 10));
+                EXPECT_EQ(f->box(n)->text(), "");
+                EXPECT_FALSE(f->lblResponse->text().isEmpty());
+                ASSERT_EQ(QApplication::focusWidget(), f->box(n));
+                save(f, QStringLiteral("Add%1-half").arg(p));
+                save(&sheet, QStringLiteral("sheet-Add%1-half").arg(p));
+            }
+            type(right);
+            EXPECT_EQ(f->box(n)->text(), right);
+        }
         EXPECT_TRUE(f->panel().solved());
+        EXPECT_EQ(f->lblResponse->text(),
+                  p >= 3 ? "HOORAY! you may now go on the the next problem." : "");
         save(f, QStringLiteral("Add%1-solved").arg(p));
     }
+    // The panels never touch the sheet's score.
+    EXPECT_EQ(sheet.numTried(), 0);
+    EXPECT_EQ(sheet.statusText(3), "Answered 0");
 }
