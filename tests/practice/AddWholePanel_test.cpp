@@ -295,6 +295,17 @@ TEST(AddWholePanel, EntryGuardSendsTheFocusBackWhileThePredecessorIsEmpty)
     EXPECT_EQ(p.focus(), AddWholePanel::carryBox(1));
 }
 
+// Should a digit reach a column whose incoming carry is not written, it is
+// refused with the carry reminder rather than read as a number.
+TEST(AddWholePanel, DigitBeforeItsIncomingCarryIsRefused)
+{
+    AddWholePanel p = panelOf(1);
+    p.change(0, QStringLiteral("1"));
+    EXPECT_NO_THROW(p.change(AddWholePanel::answerBox(2), QStringLiteral("5")));
+    EXPECT_EQ(p.text(AddWholePanel::answerBox(2)), QString());
+    EXPECT_EQ(p.response(), recheckCarryResponse());
+}
+
 TEST(AddWholePanel, ComingIntoThePanelClearsTheResponseAndStartsAtTheFirstBox)
 {
     AddWholePanel p = panelOf(1);

@@ -249,6 +249,12 @@ TEST_F(AddWholeTest, TabWalksTheBoxesInTheirSequence)
 {
     TfrmAddWhole sheet(host);
     showActive(sheet);
+    // From "Exit" the keyboard reaches the first problem at its first box.
+    sheet.NAGButton1->setFocus(Qt::TabFocusReason);
+    for (int presses = 0; presses < 3 && !sheet.Add1->isAncestorOf(QApplication::focusWidget());
+         ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.Add1->editAnswer(1));
     AddWholeFrame* f = sheet.Add4;
     scrollTo(sheet, 4);
     f->editAnswer(1)->setFocus(Qt::MouseFocusReason);
