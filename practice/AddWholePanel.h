@@ -8,7 +8,7 @@
 //
 // The panel is driven by the events its frame sees: a box's text changed,
 // a box received the focus, the focus came into the panel from outside. The
-// frame then shows texts(), response() and focus().
+// frame then shows text(), response() and focus().
 #include <QChar>
 #include <QString>
 #include <QStringList>
