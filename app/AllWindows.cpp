@@ -4,6 +4,7 @@
 #include "grapher/RegisterGrapher.h"
 #include "lessons/RegisterLessons.h"
 #include "numbertools/RegisterNumberTools.h"
+#include "practice/RegisterPractice.h"
 #include "recreations/RegisterRecreations.h"
 #include "sheets/RegisterSheets.h"
 
@@ -16,6 +17,7 @@ void registerAllWindows(WindowRegistry& registry)
     registerSheetsWindows(registry);
     registerGrapherWindows(registry);
     registerLessonsWindows(registry);
+    registerPracticeWindows(registry);
 }
 
 } // namespace tv

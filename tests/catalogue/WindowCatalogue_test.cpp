@@ -47,8 +47,6 @@ const char* const kNotBuiltYet[] = {
         "TfrmTutorialSignedNumbers",
         // Recreations
         "TForm1",
-        // Practice Problems
-        "TfrmAddWhole",
 };
 
 const QStringList& notBuiltYet()
