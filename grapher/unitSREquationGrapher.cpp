@@ -66,7 +66,7 @@ TfrmSREquationGrapher::TfrmSREquationGrapher(QWidget* parent) : QDialog(parent)
     lblHelp = new QLabel(QStringLiteral("Right Click - Zoom out\r\nLeft Click - Zoom In\r\n\r\n"
                                         "Right Click and Hold - Pan\r\nLeft Click and Hold - Shift Center Point\r\n"),
                          this);
-    lblHelp->setGeometry(column, 336, columnWidth, 70);
+    lblHelp->setGeometry(column, 336, 640 - column - 2, 70);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblHelp->setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
     setColour(lblHelp, QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
