@@ -161,6 +161,12 @@ void TEGLegendList::mousePressEvent(QMouseEvent* event)
     emit clicked();
 }
 
+void TEGLegendList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second click of a quick pair toggles a check box again.
+    mousePressEvent(event);
+}
+
 void TEGLegendList::keyPressEvent(QKeyEvent* event)
 {
     const int before = ItemIndex();

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -81,7 +82,13 @@ void TSeries::changed()
 
 // ---- Rendering ----------------------------------------------------------------------
 
-TGraphSettings::TGraphSettings() : LabelFont(pointFont(QStringLiteral("MS Sans Serif"), 8)) {}
+TGraphSettings::TGraphSettings() : LabelFont(pointFont(QStringLiteral("MS Sans Serif"), 8))
+{
+    // Labels and hint numbers are written the user's way.
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1)
+        DecimalPoint = point.at(0);
+}
 
 namespace {
 

@@ -99,7 +99,7 @@ struct TGraphSettings {
     QImage BgImage;
 
     // The two tones of a bevel, the labels' font and colour, and the decimal
-    // point of the labels.
+    // point of the labels and hint numbers (the user's locale's at first).
     QColor BevelHighlight{0xFF, 0xFF, 0xFF};
     QColor BevelShadow{0x80, 0x80, 0x80};
     QFont LabelFont;

@@ -458,3 +458,15 @@ TEST(Series, IndexOutOfRangeRaises)
     EXPECT_EQ(s.Count(), 1);
     EXPECT_EQ(s.Items(0)->Text(), "x");
 }
+
+TEST(Settings, NumbersUseTheLocalesDecimalPoint)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QChar german = TGraphSettings().DecimalPoint;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QChar english = TGraphSettings().DecimalPoint;
+    QLocale::setDefault(before);
+    EXPECT_EQ(german, QLatin1Char(','));
+    EXPECT_EQ(english, QLatin1Char('.'));
+}

@@ -10,6 +10,7 @@
 #include "ui/Components.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -141,6 +142,15 @@ TEST_F(Grapher, CheckBoxHidesTheCurveButKeepsItsRow)
     QTest::mouseClick(w.EGLegendList1->viewport(), Qt::LeftButton, {}, box.center());
     EXPECT_TRUE(curves().Items(1)->Visible());
     EXPECT_GT(pixelsOf(blue), 0);
+    // A quick second click on the box (delivered as a double click) counts too.
+    QWidget* viewport = w.EGLegendList1->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, box.center());
+    EXPECT_FALSE(curves().Items(1)->Visible());
+    QMouseEvent second(QEvent::MouseButtonDblClick, box.center(), viewport->mapToGlobal(box.center()),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &second);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, box.center());
+    EXPECT_TRUE(curves().Items(1)->Visible());
 }
 
 TEST_F(Grapher, EditEquationPromptsWithTheTypedText)
