@@ -135,42 +135,54 @@ void drawGrid(QPainter& p, const TGraphSettings& s, const TGraphLayout& l, const
     p.setFont(s.LabelFont);
     p.setPen(s.LabelColor);
 
-    // Horizontal lines and the y labels.
-    for (const TGridMark& m : gridMarks(v.ymin, v.ymax, gridStep(ppy, textHeight), ppy)) {
+    // Horizontal lines, then the y labels clipped to their strip.
+    const auto rowsMarks = gridMarks(v.ymin, v.ymax, gridStep(ppy, textHeight), ppy);
+    for (const TGridMark& m : rowsMarks) {
         const std::int64_t row = plot.bottom - m.offset;
-        if (row >= plot.top && row < plot.bottom) {
-            if (horizontalAxisLines(s.GridStyle) && std::fabs(static_cast<double>(m.value)) < 0.00001)
-                fillRow(p, plot.left, plot.right, int(row), s.ColorAxis);
-            else if (horizontalGridLines(s.GridStyle))
-                fillRow(p, plot.left, plot.right, int(row), s.ColorGrid);
-        }
-        if (s.NumbVert && row > -textHeight && row < l.client.bottom + textHeight) {
-            p.save();
-            p.setClipRect(qRect(l.leftStrip));
+        if (row < plot.top || row >= plot.bottom)
+            continue;
+        if (horizontalAxisLines(s.GridStyle) && std::fabs(static_cast<double>(m.value)) < 0.00001)
+            fillRow(p, plot.left, plot.right, int(row), s.ColorAxis);
+        else if (horizontalGridLines(s.GridStyle))
+            fillRow(p, plot.left, plot.right, int(row), s.ColorGrid);
+    }
+    if (s.NumbVert) {
+        p.save();
+        p.setClipRect(qRect(l.leftStrip));
+        for (const TGridMark& m : rowsMarks) {
+            const std::int64_t row = plot.bottom - m.offset;
+            if (row <= -textHeight || row >= l.client.bottom + textHeight)
+                continue;
             const QRect box(l.leftStrip.left, int(row) - textHeight / 2, plot.left - 3 - l.leftStrip.left, textHeight);
             p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, gridLabel(m.value, s.DecimalPoint));
-            p.restore();
         }
+        p.restore();
     }
 
-    // Vertical lines and the x labels.
+    // Vertical lines, then the x labels clipped to theirs.
     const int labelWidth = fm.horizontalAdvance(SampleLabel);
-    for (const TGridMark& m : gridMarks(v.xmin, v.xmax, gridStep(ppx, labelWidth), ppx)) {
+    const auto columnMarks = gridMarks(v.xmin, v.xmax, gridStep(ppx, labelWidth), ppx);
+    for (const TGridMark& m : columnMarks) {
         const std::int64_t column = plot.left + m.offset;
-        if (column >= plot.left && column < plot.right) {
-            if (verticalAxisLines(s.GridStyle) && std::fabs(static_cast<double>(m.value)) < 0.00001)
-                fillColumn(p, plot.top, plot.bottom, int(column), s.ColorAxis);
-            else if (verticalGridLines(s.GridStyle))
-                fillColumn(p, plot.top, plot.bottom, int(column), s.ColorGrid);
-        }
-        if (s.NumbHoriz && column > -labelWidth && column < l.client.right + labelWidth) {
-            p.save();
-            p.setClipRect(qRect(l.bottomStrip));
+        if (column < plot.left || column >= plot.right)
+            continue;
+        if (verticalAxisLines(s.GridStyle) && std::fabs(static_cast<double>(m.value)) < 0.00001)
+            fillColumn(p, plot.top, plot.bottom, int(column), s.ColorAxis);
+        else if (verticalGridLines(s.GridStyle))
+            fillColumn(p, plot.top, plot.bottom, int(column), s.ColorGrid);
+    }
+    if (s.NumbHoriz) {
+        p.save();
+        p.setClipRect(qRect(l.bottomStrip));
+        for (const TGridMark& m : columnMarks) {
+            const std::int64_t column = plot.left + m.offset;
+            if (column <= -labelWidth || column >= l.client.right + labelWidth)
+                continue;
             const QString text = gridLabel(m.value, s.DecimalPoint);
             const int w = fm.horizontalAdvance(text);
             p.drawText(QRect(int(column) - w / 2 - 1, plot.bottom + 3, w + 2, textHeight), Qt::AlignCenter, text);
-            p.restore();
         }
+        p.restore();
     }
 }
 
