@@ -8,7 +8,6 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 

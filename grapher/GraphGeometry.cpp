@@ -397,6 +397,7 @@ TMouseResult TGraphMouse::press(TMouseButton button, TMouseKeys keys, int x, int
     anchorX_ = cornerX_ = x;
     anchorY_ = cornerY_ = y;
     moves_ = 0;
+    zoomOut_ = pan_ = false;
     if (takes(MouseFuncHint, button, keys)) {
         state_ = State::ValueHint;
         return {TMouseCommand::HintAt, x, y};
