@@ -1,12 +1,13 @@
 #include "grapher/RegisterGrapher.h"
 
 #include "app/WindowRegistry.h"
+#include "grapher/unitSREquationGrapher.h"
 
 namespace tv {
 
 void registerGrapherWindows(WindowRegistry& registry)
 {
-    (void)registry;
+    registry.addOwned<TfrmSREquationGrapher>();
 }
 
 } // namespace tv

@@ -36,7 +36,7 @@ const char* const kNotBuiltYet[] = {
         // Skills Review
         "TfrmCTBS6", "TfrmCTBS2", "TfrmCTBS3", "TfrmCTBSFractionsDecimalsPercents",
         "TfrmCTBSFractionsDecimalsPercents1", "TfrmCTBS9", "TfrmCTBS7", "TfrmCTBS8", "TfrmCTBS5",
-        "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11", "TfrmSREquationGrapher",
+        "TfrmCTBS4", "TfrmCTBS10", "TfrmCTBS11",
         // Tutorials
         "TfrmTutorialFactors", "TfrmTutorialGCF", "TfrmTutorialLowestCommonMultiple",
         "TfrmTutorialReducingFractions", "TfrmTutorialEqFractions", "TfrmTutorialEquivalentDenominators",
