@@ -5,10 +5,12 @@
 namespace tv {
 
 void registerPenteWindows(WindowRegistry& registry);
+void registerMastermindWindows(WindowRegistry& registry);
 
 void registerRecreationsWindows(WindowRegistry& registry)
 {
     registerPenteWindows(registry);
+    registerMastermindWindows(registry);
 }
 
 } // namespace tv

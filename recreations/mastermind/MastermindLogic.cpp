@@ -265,6 +265,14 @@ GameResult TMastermindGame::AdvanceAfterScore()
     return result_;
 }
 
+void TMastermindGame::GiveUp()
+{
+    if (result_ != GameResult::None)
+        return;
+    const bool solved = role_ == Role::ComputerSolves && GuessCount > 0 && CurrentGuess().reds == NumPegs;
+    result_ = solved ? GameResult::Solved : GameResult::GaveUp;
+}
+
 bool TMastermindGame::IsEligible(std::int32_t candidate, const GuessRecord& last, Level lvl) const
 {
     const Score s{last.reds, last.whites};

@@ -108,7 +108,9 @@ public:
     // (recorded unscored), or scored wrong when no pattern is left.
     GameResult AdvanceAfterScore();
 
-    void GiveUp() { result_ = GameResult::GaveUp; }
+    // The student gives up. When the computer guesses, a score already set
+    // to four reds still counts as solved.
+    void GiveUp();
 
     // Level-dependent filter of one candidate against the last scored guess.
     bool IsEligible(std::int32_t candidate, const GuessRecord& last, Level level) const;

@@ -49,7 +49,7 @@ const char* const kNotBuiltYet[] = {
         "TfrmReferenceDefinitions", "TfrmFormulae", "TfrmDivisibilityRules",
         // Recreations
         "TfrmAdditionGame", "TfrmTimesTableGame", "TfrmRecreationsSeriesGame",
-        "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TForm1", "TfrmTangram",
+        "TfrmRecreationMagicFactors", "TfrmNumberPropertyGame", "TfrmDivisorGame", "TfrmTangram",
         "TfrmRecreationsConcentration",
         // Practice Problems
         "TfrmAddWhole",

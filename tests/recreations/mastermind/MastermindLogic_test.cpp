@@ -325,6 +325,28 @@ TEST(MastermindGames, StudentGuesses)
     EXPECT_EQ(ResultMessage(Role::HumanSolves, GameResult::None), QString());
 }
 
+TEST(MastermindGames, GivingUpWhileScoringTheComputer)
+{
+    struct Case {
+        Score marked;
+        GameResult result;
+    };
+    // The holes set so far are kept; four reds is still a win for the computer.
+    const Case cases[] = {{{4, 0}, GameResult::Solved}, {{2, 1}, GameResult::GaveUp}, {{-1, -1}, GameResult::GaveUp}};
+    for (const Case& c : cases) {
+        TMastermindGame game;
+        game.StartComputerGame(Level::Average, PegPattern{}, false);
+        game.ChooseFirstGuess(always(5));
+        game.SetScore(c.marked);
+        game.GiveUp();
+        EXPECT_EQ(game.Result(), c.result);
+        EXPECT_EQ(game.CurrentGuess().reds, c.marked.reds);
+        // The game is over: nothing more is chosen.
+        EXPECT_EQ(game.AdvanceAfterScore(), c.result);
+        EXPECT_EQ(game.GuessCount, 1);
+    }
+}
+
 TEST(MastermindGames, InconsistentScoringLeavesNothing)
 {
     struct Case {
