@@ -240,14 +240,20 @@ TVerboseForm::TVerboseForm(QWidget* parent) : QDialog(parent)
 
 void TVerboseForm::add(LogList list, const QString& line)
 {
-    QListWidget* target = list == LogList::Summary ? lbSummary : lbLatest;
-    target->addItem(line);
+    // The second list holds the reasoning behind the latest guess only: the
+    // first line after a guess was selected starts it afresh.
+    if (list == LogList::LatestGuess && roundEnded_)
+        lbLatest->clear();
+    roundEnded_ = list == LogList::Summary ? line.endsWith(QLatin1String(" selected as next guess"))
+                                           : false;
+    (list == LogList::Summary ? lbSummary : lbLatest)->addItem(line);
 }
 
 void TVerboseForm::clearAll()
 {
     lbSummary->clear();
     lbLatest->clear();
+    roundEnded_ = false;
 }
 
 } // namespace tv::mastermind

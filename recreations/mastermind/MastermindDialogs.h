@@ -84,6 +84,9 @@ public:
     QListWidget* lbSummary;
     QListWidget* lbLatest;
     QPushButton* btnHide;
+
+private:
+    bool roundEnded_ = false;
 };
 
 // The instances made at start-up (owned by the main window).

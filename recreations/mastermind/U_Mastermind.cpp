@@ -309,11 +309,6 @@ TForm1::~TForm1()
     Game.log = nullptr;
 }
 
-void TForm1::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-}
-
 void TForm1::setDialogs(TGetHiderOptions* options, TPatternDlg* pattern, TShowPegsDlg* chart, TVerboseForm* verbose)
 {
     options_ = options;

@@ -125,7 +125,6 @@ public slots:
     void PauseTimerTimer();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void reject() override;
 
 private:

@@ -118,10 +118,14 @@ protected:
         script.then(&options, [this, scoring, level] {
             options.rbScoring[static_cast<std::size_t>(scoring)]->setChecked(true);
             options.rbLevel[static_cast<std::size_t>(int(level) - 1)]->setChecked(true);
+            snapshotOf(&options, QStringLiteral("options"));
             options.btnOK->click();
         });
         if (scoring == ScoringOption::KeepSecret) {
-            script.then(&chart, [this] { chart.btnOK->click(); });
+            script.then(&chart, [this] {
+                snapshotOf(&chart, QStringLiteral("chart"));
+                chart.btnOK->click();
+            });
         } else {
             script.then(&pattern, [this, secret] {
                 const PegPattern want = pat(secret);
@@ -129,6 +133,7 @@ protected:
                     while (pattern.pegStrip->colours()[static_cast<std::size_t>(i)] != want[i])
                         QTest::mouseClick(pattern.pegStrip, Qt::LeftButton, {},
                                           pattern.pegStrip->holeRect(i).center());
+                snapshotOf(&pattern, QStringLiteral("pattern"));
                 pattern.btnOK->click();
             });
         }
@@ -153,14 +158,15 @@ protected:
         return Score{r.reds, r.whites};
     }
     // With TV_MASTERMIND_SNAPSHOTS set, the window as it stands is saved there.
-    void snapshot(const QString& name)
+    void snapshot(const QString& name) { snapshotOf(frm.get(), name); }
+    static void snapshotOf(QWidget* w, const QString& name)
     {
         const QString dir = qEnvironmentVariable("TV_MASTERMIND_SNAPSHOTS");
         if (dir.isEmpty())
             return;
         QDir().mkpath(dir);
         QApplication::processEvents();
-        frm->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+        w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
     }
 
     tv::test::ScriptedMessageBoxes boxes;
@@ -549,12 +555,50 @@ TEST_F(MastermindWindow, DiagnosticLogWhenSwitchedOn)
     ASSERT_GE(verbose.lbSummary->count(), 2);
     EXPECT_EQ(verbose.lbSummary->item(0)->text(), QStringLiteral("Eligible patterns reduced from 1296 to 256"));
     EXPECT_EQ(verbose.lbSummary->item(1)->text(), QStringLiteral("GGVY selected as next guess"));
-    EXPECT_GT(verbose.lbLatest->count(), 256);
+    // The reasoning behind the last guess chosen: the 1295 entries tested, then one line per candidate.
+    EXPECT_EQ(verbose.lbLatest->count(), 1295 + 256);
+    EXPECT_EQ(verbose.lbLatest->item(1294 + 256)->text().left(34), QStringLiteral("Min-max max scoreset size for LLLL"));
     EXPECT_FALSE(verbose.isVisible());
     tv::test::click(frm->btnShowVerbose); // hidden button, still wired
     EXPECT_TRUE(verbose.isVisible());
     tv::test::click(verbose.btnHide);
     EXPECT_FALSE(verbose.isVisible());
+}
+
+TEST_F(MastermindWindow, DiagnosticLogKeepsTheLatestGuessOnly)
+{
+    // The same game played by the logic alone, its lines split by guess.
+    TMastermindGame replay;
+    QStringList summary;
+    std::vector<QStringList> rounds(1);
+    replay.log = [&](LogList list, const QString& line) {
+        if (list == LogList::Summary) {
+            summary << line;
+            if (line.endsWith(QLatin1String(" selected as next guess")))
+                rounds.emplace_back();
+        } else {
+            rounds.back() << line;
+        }
+    };
+    replay.StartComputerGame(Level::Average, pat("LYLV"), true);
+    replay.ChooseFirstGuess([](std::uint32_t) { return 0u; });
+    do
+        replay.SetScore(replay.ScoreAgainstSecret());
+    while (replay.AdvanceAfterScore() == GameResult::None);
+    ASSERT_GE(replay.GuessCount, 3);
+
+    frm->cbVerbose->setChecked(true);
+    startComputer(ScoringOption::SelfScore, Level::Average, "LYLV");
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(frm->game().GuessCount, replay.GuessCount);
+    QStringList shownSummary, shownLatest;
+    for (int i = 0; i < verbose.lbSummary->count(); ++i)
+        shownSummary << verbose.lbSummary->item(i)->text();
+    for (int i = 0; i < verbose.lbLatest->count(); ++i)
+        shownLatest << verbose.lbLatest->item(i)->text();
+    EXPECT_EQ(shownSummary, summary);
+    rounds.pop_back(); // nothing chosen after the last guess
+    EXPECT_EQ(shownLatest, rounds.back());
 }
 
 TEST(MastermindPegs, EightPicturesOfFiftyPixels)
