@@ -263,12 +263,15 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent)
     gbAnswer = new QGroupBox(QStringLiteral("Answer"), this);
     gbAnswer->setObjectName(QStringLiteral("gbAnswer"));
     gbAnswer->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
-    gbAnswer->setAutoFillBackground(true);
-    setColour(gbAnswer, QPalette::Window, BoardColour);
-    gbAnswer->setGeometry(x0, 196, NumPegs * answerCell + 24, answerCell + 34);
-    AnswerStrip = new TPegStrip(NumPegs, answerCell, gbAnswer);
+    gbAnswer->setGeometry(x0, 196, NumPegs * answerCell + 32, answerCell + 44);
+    // The secret sits on a strip of board, like the rows it is compared with.
+    auto* answerBoard = new QWidget(gbAnswer);
+    answerBoard->setAutoFillBackground(true);
+    setColour(answerBoard, QPalette::Window, BoardColour);
+    answerBoard->setGeometry(10, 26, NumPegs * answerCell + 12, answerCell + 8);
+    AnswerStrip = new TPegStrip(NumPegs, answerCell, answerBoard);
     AnswerStrip->setObjectName(QStringLiteral("AnswerStrip"));
-    AnswerStrip->move(12, 24);
+    AnswerStrip->move(6, 4);
     gbAnswer->hide();
 
     lblGuessInstructions = instructionLabel(GuessInstructions, this);
