@@ -9,6 +9,7 @@ void registerTangramWindows(WindowRegistry& registry);
 void registerConcentrationWindows(WindowRegistry& registry);
 void registerDrillsWindows(WindowRegistry& registry);
 void registerFactorGamesWindows(WindowRegistry& registry);
+void registerMastermindWindows(WindowRegistry& registry);
 
 void registerRecreationsWindows(WindowRegistry& registry)
 {
@@ -17,6 +18,7 @@ void registerRecreationsWindows(WindowRegistry& registry)
     registerConcentrationWindows(registry);
     registerDrillsWindows(registry);
     registerFactorGamesWindows(registry);
+    registerMastermindWindows(registry);
 }
 
 } // namespace tv

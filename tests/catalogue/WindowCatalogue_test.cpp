@@ -45,8 +45,6 @@ const char* const kNotBuiltYet[] = {
         "TfrmTutorialAddDecimals", "TfrmTutorialProportion", "TfrmTutorialNumberSense",
         "TfrmTutorialPlaceValue", "TfrmTutorialPracticalDecimals", "TfrmTutorialOrderOfOperations",
         "TfrmTutorialSignedNumbers",
-        // Recreations
-        "TForm1",
 };
 
 const QStringList& notBuiltYet()
