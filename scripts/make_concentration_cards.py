@@ -21,14 +21,13 @@ OUT = os.path.join(ROOT, "assets", "concentration")
 FONT_DIR = "/usr/share/fonts/truetype/liberation2"
 
 CREAM = "#FFF6DC"
-EDGE = "#8E1B1B"      # card edge and shape outlines: dark red
-TEXT = "#C41E1E"      # face text: red
+RED = "#C41E1E"       # face text, shape outlines and the face card's edge
 FONT = "Liberation Sans"
 
 # Widest line and tallest block of text on a face, inside the card edge
 # with a little margin.
-TEXT_WIDTH = 58
-TEXT_HEIGHT = 54
+TEXT_WIDTH = 60
+TEXT_HEIGHT = 62
 
 
 # ---------------------------------------------------------------- font metrics
@@ -95,7 +94,7 @@ BOLD = Metrics(os.path.join(FONT_DIR, "LiberationSans-Bold.ttf"))
 
 # ---------------------------------------------------------------- card pieces
 
-def card(body, ground=CREAM, edge=EDGE):
+def card(body, ground=CREAM, edge=RED):
     """A rounded card inset by one pixel so neighbouring cards stay apart."""
     return ('<rect x="1.5" y="1.5" width="67" height="77" rx="6" ry="6" fill="%s" '
             'stroke="%s" stroke-width="2"/>\n%s' % (ground, edge, body))
@@ -120,7 +119,7 @@ def fitted_words(lines, largest=16, smallest=12, narrowest=0.85):
     return words_block(lines, smallest, lead)
 
 
-def words_block(lines, size, lead, colour=TEXT, centre_y=H / 2):
+def words_block(lines, size, lead, colour=RED, centre_y=H / 2):
     # Baselines placed so the block's cap height is centred on the card.
     cap = size * 0.72
     top = centre_y - (lead * (len(lines) - 1) + cap) / 2
@@ -139,7 +138,7 @@ def words_block(lines, size, lead, colour=TEXT, centre_y=H / 2):
 
 def value_face(text):
     """A decimal or a percent, large."""
-    size = 26
+    size = 28
     while BOLD.width(text, size) > TEXT_WIDTH - 2:
         size -= 1
     return words_block([text], size, size)
@@ -151,17 +150,18 @@ def fraction_face(num, den):
     cap = size * 0.72
     bar = max(BOLD.width(num, size), BOLD.width(den, size)) + 8
     out = ['<text x="35" y="35" font-family="%s" font-size="%d" font-weight="bold" fill="%s" '
-           'text-anchor="middle">%s</text>' % (FONT, size, TEXT, num),
+           'text-anchor="middle">%s</text>' % (FONT, size, RED, num),
            '<line x1="%.1f" y1="40.5" x2="%.1f" y2="40.5" stroke="%s" stroke-width="3" '
-           'stroke-linecap="round"/>' % (35 - bar / 2, 35 + bar / 2, TEXT),
+           'stroke-linecap="round"/>' % (35 - bar / 2, 35 + bar / 2, RED),
            '<text x="35" y="%.1f" font-family="%s" font-size="%d" font-weight="bold" fill="%s" '
-           'text-anchor="middle">%s</text>' % (46 + cap, FONT, size, TEXT, den)]
+           'text-anchor="middle">%s</text>' % (46 + cap, FONT, size, RED, den)]
     return "\n".join(out)
 
 
-def outline(shape, fill):
-    return shape.replace("/>", ' fill="%s" stroke="%s" stroke-width="2.5" stroke-linejoin="round"/>'
-                         % (fill, EDGE), 1)
+def outline(shape):
+    """A shape drawn as a red outline only: the cream card shows inside."""
+    return shape.replace("/>", ' fill="none" stroke="%s" stroke-width="2.5" stroke-linejoin="round"/>'
+                         % RED, 1)
 
 
 def polygon(points):
@@ -173,9 +173,9 @@ def regular(n, r, cx=35.0, cy=40.0, turn=0.0):
 
 
 def right_triangle():
-    body = outline(polygon([(12, 64), (60, 64), (12, 16)]), "#FFE082")
+    body = outline(polygon([(12, 64), (60, 64), (12, 16)]))
     # The right-angle mark in the corner.
-    body += '\n<polyline points="12,55 21,55 21,64" fill="none" stroke="%s" stroke-width="2"/>' % EDGE
+    body += '\n<polyline points="12,55 21,55 21,64" fill="none" stroke="%s" stroke-width="2"/>' % RED
     return body
 
 
@@ -183,22 +183,21 @@ def cube():
     front = [(10, 30), (44, 30), (44, 64), (10, 64)]
     top = [(10, 30), (26, 16), (60, 16), (44, 30)]
     side = [(44, 30), (60, 16), (60, 50), (44, 64)]
-    return "\n".join([outline(polygon(top), "#BBDEFB"), outline(polygon(side), "#64B5F6"),
-                      outline(polygon(front), "#90CAF9")])
+    return "\n".join([outline(polygon(top)), outline(polygon(side)), outline(polygon(front))])
 
 
 GEOMETRIC = [
     ("Right Triangle", right_triangle()),
-    ("Rhombus", outline(polygon([(35, 9), (58, 40), (35, 71), (12, 40)]), "#A5D6A7")),
-    ("Octagon", outline(polygon(regular(8, 27, turn=pi / 8)), "#F48FB1")),
-    ("Parallelogram", outline(polygon([(24, 24), (63, 24), (46, 56), (7, 56)]), "#CE93D8")),
-    ("Triangle", outline(polygon([(35, 13), (63, 62), (7, 62)]), "#FFAB91")),
-    ("Hexagon", outline(polygon(regular(6, 27)), "#80DEEA")),
-    ("Pentagon", outline(polygon(regular(5, 28, cy=42, turn=-pi / 2)), "#C5E1A5")),
-    ("Trapezoid", outline(polygon([(22, 24), (48, 24), (63, 56), (7, 56)]), "#FFCC80")),
-    ("Ellipse", outline('<ellipse cx="35" cy="40" rx="28" ry="15"/>', "#B39DDB")),
-    ("Circle", outline('<circle cx="35" cy="40" r="25"/>', "#EF9A9A")),
-    ("Square", outline('<rect x="14" y="19" width="42" height="42"/>', "#FFF59D")),
+    ("Rhombus", outline(polygon([(35, 9), (58, 40), (35, 71), (12, 40)]))),
+    ("Octagon", outline(polygon(regular(8, 27, turn=pi / 8)))),
+    ("Parallelogram", outline(polygon([(24, 24), (63, 24), (46, 56), (7, 56)]))),
+    ("Triangle", outline(polygon([(35, 13), (63, 62), (7, 62)]))),
+    ("Hexagon", outline(polygon(regular(6, 27)))),
+    ("Pentagon", outline(polygon(regular(5, 28, cy=42, turn=-pi / 2)))),
+    ("Trapezoid", outline(polygon([(22, 24), (48, 24), (63, 56), (7, 56)]))),
+    ("Ellipse", outline('<ellipse cx="35" cy="40" rx="28" ry="15"/>')),
+    ("Circle", outline('<circle cx="35" cy="40" r="25"/>')),
+    ("Square", outline('<rect x="14" y="19" width="42" height="42"/>')),
     ("Cube", cube()),
 ]
 
@@ -224,16 +223,19 @@ def value(text):
 
 
 def back():
-    """Our card back: a blue card with a gold frame, the four operation signs
-    in its corners and a question mark on a yellow disc."""
+    """Our card back, a title card: the program's name across the top of a
+    blue card with a gold frame, a question mark on a yellow disc and the four
+    operation signs along the bottom."""
     parts = ['<rect x="5.5" y="5.5" width="59" height="69" rx="4" ry="4" fill="none" '
              'stroke="#FFD54F" stroke-width="1.5"/>',
-             '<circle cx="35" cy="40" r="19" fill="#FFD54F" stroke="#0D2456" stroke-width="2"/>',
-             '<text x="35" y="50" font-family="%s" font-size="28" font-weight="bold" fill="#0D2456" '
+             '<text x="35" y="20" font-family="%s" font-size="11" font-weight="bold" fill="#FFFFFF" '
+             'text-anchor="middle">Tallyvale</text>' % FONT,
+             '<circle cx="35" cy="42" r="15" fill="#FFD54F" stroke="#0D2456" stroke-width="2"/>',
+             '<text x="35" y="50.5" font-family="%s" font-size="23" font-weight="bold" fill="#0D2456" '
              'text-anchor="middle">?</text>' % FONT]
-    for (x, y), sign in zip([(15, 21), (55, 21), (15, 69), (55, 69)], ["+", "\u2212", "\u00d7", "\u00f7"]):
-        parts.append('<text x="%d" y="%d" font-family="%s" font-size="14" font-weight="bold" '
-                     'fill="#BBDEFB" text-anchor="middle">%s</text>' % (x, y, FONT, sign))
+    for x, sign in zip([15, 28, 42, 55], ["+", "\u2212", "\u00d7", "\u00f7"]):
+        parts.append('<text x="%d" y="70" font-family="%s" font-size="13" font-weight="bold" '
+                     'fill="#BBDEFB" text-anchor="middle">%s</text>' % (x, FONT, sign))
     return card("\n".join(parts), ground="#1E56B0", edge="#0D2456")
 
 
@@ -246,22 +248,7 @@ SETS = [
 ]
 
 
-# Soft colours for the bands of the word and value cards, one per face, so
-# the cards look bright and each face is easy to tell from its neighbours.
-BANDS = ["#F8BBD0", "#FFE082", "#A5D6A7", "#90CAF9", "#CE93D8", "#FFAB91",
-         "#80DEEA", "#C5E1A5", "#B39DDB", "#FFCC80", "#EF9A9A", "#FFF59D"]
-
-
-def banded(face, colour):
-    """A face between two thin coloured bands at the top and bottom."""
-    band = ('<rect x="6" y="%d" width="58" height="7" rx="3.5" ry="3.5" fill="%s" '
-            'stroke="%s" stroke-width="1.5"/>')
-    return "\n".join([band % (5, colour, EDGE), band % (68, colour, EDGE), face])
-
-
-def strip(faces, bands):
-    if bands:
-        faces = [banded(f, BANDS[i]) for i, f in enumerate(faces)]
+def strip(faces):
     cards = [back()] + [card(f) for f in faces]
     assert len(cards) == 13
     groups = "\n".join('<g transform="translate(%d,0)">\n%s\n</g>' % (W * i, c) for i, c in enumerate(cards))
@@ -274,7 +261,7 @@ def main():
     os.makedirs(OUT, exist_ok=True)
     for name, faces in SETS:
         with open(os.path.join(OUT, name + ".svg"), "w", encoding="utf-8") as f:
-            f.write(strip(faces, bands=name != "geometric"))
+            f.write(strip(faces))
     return 0
 
 

@@ -97,6 +97,40 @@ bool sameStrip(const QPixmap& a, const QPixmap& b)
                               b.toImage().convertToFormat(QImage::Format_ARGB32)) == 0;
 }
 
+// Records each question with its caption and answers No.
+class CaptionedQuestions final : public tv::MessageBoxes {
+public:
+    CaptionedQuestions() { tv::setMessageBoxes(this); }
+    ~CaptionedQuestions() override { tv::setMessageBoxes(nullptr); }
+    void information(QWidget*, const QString&, const QString&) override {}
+    bool confirm(QWidget*, const QString& title, const QString& text, Icon icon) override
+    {
+        asked.push_back({title, text, icon});
+        return false;
+    }
+    void error(QWidget*, const QString&) override {}
+
+    struct Question {
+        QString title, text;
+        Icon icon;
+    };
+    std::vector<Question> asked;
+};
+
+// A face's ink is red: toward red from the cream ground, green and blue
+// fall at least twice as far as red does. Any other hue (a coloured fill,
+// black or blue ink) fails.
+bool redOnCream(QRgb pixel)
+{
+    const QColor cream(0xFF, 0xF6, 0xDC);
+    const int r = cream.red() - qRed(pixel);
+    const int g = cream.green() - qGreen(pixel);
+    const int b = cream.blue() - qBlue(pixel);
+    if (qMax(qAbs(r), qMax(qAbs(g), qAbs(b))) <= 24)
+        return true; // the ground
+    return r >= 0 && g >= 2 * r && b >= 2 * r;
+}
+
 } // namespace
 
 TEST(ConcentrationWindow, OpensWithGeometricFiguresDealtAndTheClockRunning)
@@ -254,6 +288,47 @@ TEST(ConcentrationPictures, EveryStripHasABackAndTwelveDistinctFaces)
             EXPECT_GT(differingPixels(cards[i], blank), 60) << "set " << set << " face " << i;
             for (int j = 0; j < i; ++j)
                 EXPECT_GT(differingPixels(cards[i], cards[j]), 60) << "set " << set << " cards " << j << " and " << i;
+        }
+    }
+}
+
+TEST(ConcentrationWindow, ThePlayAgainQuestionIsAYesNoQuestionUnderItsCaption)
+{
+    CaptionedQuestions boxes;
+    TfrmRecreationsConcentration w;
+    tv::test::showAndWait(w);
+    const std::vector<Place> last = playAllButOne(w.MemoryGame1);
+    turnTwo(w.MemoryGame1, last[0], last[1]);
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].title, QStringLiteral("Congratulations!"));
+    EXPECT_EQ(boxes.asked[0].text, QStringLiteral("Do you want to play again?"));
+    EXPECT_EQ(boxes.asked[0].icon, tv::MessageBoxes::Icon::Question);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+}
+
+TEST(ConcentrationPictures, FacesAreRedInkOnACreamGround)
+{
+    for (int set = 0; set < 5; ++set) {
+        const QPixmap strip = TfrmRecreationsConcentration::pictureStrip(set);
+        for (int i = 1; i < 13; ++i) {
+            const QImage face = card(strip, i);
+            int ink = 0;
+            int foreign = 0;
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 0; x < face.width(); ++x) {
+                    const QRgb p = face.pixel(x, y);
+                    if (qAlpha(p) < 255)
+                        continue; // the rounded corners outside the card
+                    if (!redOnCream(p))
+                        ++foreign;
+                    else if (qRed(p) < 0xF0)
+                        ++ink;
+                }
+            EXPECT_EQ(foreign, 0) << "set " << set << " face " << i;
+            EXPECT_GT(ink, 100) << "set " << set << " face " << i;
+            // The ground is cream: the middle of the card's left margin.
+            EXPECT_EQ(QColor(face.pixel(4, 40)), QColor(0xFF, 0xF6, 0xDC)) << "set " << set << " face " << i;
         }
     }
 }
