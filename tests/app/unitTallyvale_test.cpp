@@ -369,6 +369,9 @@ TEST_F(MainWindowTest, LogOnValidationAndEnterOrder)
     TfrmStudentDataEntry* dlg = w->logOnDialog;
     bool checked = false;
     whenModal([&](QWidget*) {
+        // The dialog takes the focus once the window system activates it,
+        // which a loaded machine may do a little after it is shown.
+        QTest::qWaitFor([&] { return dlg->lblEditFirstName->hasFocus(); }, 5000);
         // Enter walks first -> last -> ID -> Submit.
         EXPECT_TRUE(dlg->lblEditFirstName->hasFocus());
         QTest::keyClick(dlg->lblEditFirstName, Qt::Key_Return);
