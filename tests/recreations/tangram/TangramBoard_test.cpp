@@ -235,6 +235,42 @@ TEST(TangramBoard, FitTestRefusesCrossingAndStackingAndTakesOneSharedEdge)
     EXPECT_EQ(d.solvedCount, 1);
 }
 
+// Mended: a piece lying inside a placed one touched no edge it could cross,
+// so it was set down and the figure reported solved with a silhouette bare.
+TEST(TangramBoard, APieceInsideAPlacedOneIsRefusedSoTheFigureIsNotCalledSolved)
+{
+    const char* const pieces = "Big and small\n2\nBig\n3 3 0 0\n3\n0 0\n8 0\n0 8\nSmall\n3 12 0 0\n3\n0 0\n2 0\n0 2\n";
+    const char* const figures = "Apart\nbs.txt\n1\nTwo triangles\n1 0 5 5 0 0\n1 1 20 5 0 0\n";
+    tTangram b(BoardWidth, BoardHeight);
+    b.adopt(parseFigureSet(figures, QStringLiteral("bs.tan"), pieces, b.geometry()), QStringLiteral("bs.tan"));
+    b.SelectFigure(1);
+    LogicDriver d(b);
+    carry(d, 0, 5, 5);
+    d.press(d.pointer(), Button::Left);
+    ASSERT_EQ(b.PlacedCount(), 1);
+    const struct {
+        const char* what;
+        int x, y;
+    } spots[] = {{"wholly inside", 6, 6}, {"along the top edge, inside", 7, 5}};
+    for (const auto& spot : spots) {
+        if (b.Selected() < 0)
+            d.press(grabPoint(b, 1), Button::Left);
+        const QPoint to(spot.x * b.Unit(), spot.y * b.Unit());
+        d.move(pointerFor(b.pieces()[1].screenCenter, to, b.Unit()));
+        ASSERT_EQ(b.pieces()[1].screenCenter, to) << spot.what;
+        d.press(d.pointer(), Button::Left);
+        EXPECT_EQ(b.Selected(), 1) << spot.what;
+        EXPECT_EQ(b.PlacedCount(), 1) << spot.what;
+    }
+    EXPECT_EQ(d.beeps, 2);
+    EXPECT_EQ(d.solvedCount, 0);
+    // On its own silhouette it is taken, and only then is the figure done.
+    const QPoint home(20 * b.Unit(), 5 * b.Unit());
+    d.move(pointerFor(b.pieces()[1].screenCenter, home, b.Unit()));
+    d.press(d.pointer(), Button::Left);
+    EXPECT_EQ(d.solvedCount, 1);
+}
+
 TEST(TangramBoard, ACarriedPieceFollowsThePointerInWholeUnitJumps)
 {
     tTangram b = pairBoard();
