@@ -556,7 +556,9 @@ std::vector<Tfigpieces> parseFiguresBody(const QByteArray& text, const FiguresHe
                 t.turnFromFile(e.turn);
                 if (e.flip > 0)
                     t.flip();
-                bool onBoard = withinBox(at * board.Unit, play);
+                // The centre strictly left of the divider: a piece set down
+                // there must count as placed when it is picked up again.
+                bool onBoard = withinBox(at * board.Unit, play) && at.x() * board.Unit < board.divider;
                 for (QPoint v : t.screenVertices())
                     onBoard = onBoard && withinBox(v, play);
                 if (!onBoard)
@@ -743,7 +745,10 @@ Reaction tTangram::setDown()
     tpiece& s = Pieces[std::size_t(Selected_)];
     // A piece the figure does not use can be picked up but never set down on
     // the play area: it would count towards the figure without covering it.
-    if (s.visible && FitsTargets(s, Selected_)) {
+    // Only a piece whose centre is on the play area counts as placed, the same
+    // test that lowers the count when it is picked up again; otherwise one
+    // piece could be counted twice.
+    if (s.visible && leftOfDivider(s) && FitsTargets(s, Selected_)) {
         s.selected = false;
         Selected_ = -1;
         ++PlacedCount_;

@@ -271,6 +271,33 @@ TEST(TangramBoard, APieceInsideAPlacedOneIsRefusedSoTheFigureIsNotCalledSolved)
     EXPECT_EQ(d.solvedCount, 1);
 }
 
+// A piece whose centre is on the divider used to count when set down but
+// not when picked up, so setting it down twice reported the figure solved.
+TEST(TangramBoard, OnlyAPieceCentredOnThePlayAreaCountsAsPlaced)
+{
+    const char* const pieces = "Corner\n1\nA\n9 9 0 0\n3\n0 0\n-4 0\n0 4\n";
+    const char* const figures = "Edge\ne.txt\n2\nOne\n1 0 20 5 0 0\nTwo\n1 0 20 5 0 0\n";
+    tTangram b(BoardWidth, BoardHeight);
+    FigureSet set = parseFigureSet(figures, QStringLiteral("e.tan"), pieces, b.geometry());
+    // Files cannot put it there any more; a set made by hand still can.
+    const int onDivider = b.divider() / b.Unit();
+    set.figures[0].entries[0].x = onDivider;
+    b.adopt(std::move(set), QStringLiteral("e.tan"));
+    b.SelectFigure(1);
+    LogicDriver d(b);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (b.Selected() < 0)
+            d.press(grabPoint(b, 0), Button::Left);
+        const QPoint to(onDivider * b.Unit(), 5 * b.Unit());
+        d.move(pointerFor(b.pieces()[0].screenCenter, to, b.Unit()));
+        ASSERT_EQ(b.pieces()[0].screenCenter, to);
+        d.press(d.pointer(), Button::Left);
+    }
+    EXPECT_EQ(b.PlacedCount(), 0);
+    EXPECT_EQ(d.solvedCount, 0);
+    EXPECT_EQ(d.beeps, 2);
+}
+
 TEST(TangramBoard, ACarriedPieceFollowsThePointerInWholeUnitJumps)
 {
     tTangram b = pairBoard();

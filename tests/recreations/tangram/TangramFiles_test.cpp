@@ -146,6 +146,8 @@ TEST(TangramFiles, BrokenFilesSayWhatIsWrongAndLeaveTheBoardAsItWas)
              "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 (One) far off the board."},
             {"silhouette over the tray", "T\nset.txt\n1\nOne\n1 0 40 5 0 0\n", kPieces,
              "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 (One) outside the play area."},
+            {"silhouette centred on the divider", "T\nset.txt\n1\nOne\n1 0 37 5 4 0\n", kPieces,
+             "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 (One) outside the play area."},
             {"silhouette past the bottom", "T\nset.txt\n1\nOne\n1 0 5 46 0 0\n", kPieces,
              "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 (One) outside the play area."},
             {"figures file too large", big, kPieces, "The figures file \"set.tan\" is too large to be a Tangram file."},
