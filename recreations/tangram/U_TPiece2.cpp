@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPointF>
 #include <QRect>
 #include <QtCore/qnamespace.h>
 
@@ -59,7 +60,19 @@ bool onSegment(QPoint a, QPoint b, QPoint p)
 
 // ---- Reading the files ----------------------------------------------------
 
-QString quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+// A name from a file or the disk as it may appear in a message: control
+// characters (a NUL would cut the message short) shown as "?", and short.
+QString shownName(const QString& name)
+{
+    QString shown;
+    for (QChar c : name.left(40))
+        shown += (c.unicode() < 0x20 || c.unicode() == 0x7F) ? QChar(u'?') : c;
+    if (name.size() > 40)
+        shown += QStringLiteral("...");
+    return shown;
+}
+
+QString quoted(const QString& name) { return QLatin1Char('"') + shownName(name) + QLatin1Char('"'); }
 
 // A word from the file as it may appear in a message: short, printable.
 QString shownToken(const QByteArray& token)
@@ -126,11 +139,14 @@ public:
         // Leading zeros aside, more than ten digits is out of any range we take.
         while (i < token.size() - 1 && token[i] == '0')
             ++i;
+        // "far too large" would be wrong for a number far below zero.
+        const QString tooFar = token[0] == '-' ? QStringLiteral("holds the number %1, which is far too small")
+                                               : QStringLiteral("holds the number %1, which is far too large");
         if (token.size() - i > 10)
-            failAt(QStringLiteral("holds the number %1, which is far too large").arg(shownToken(token)));
+            failAt(tooFar.arg(shownToken(token)));
         const std::int64_t value = std::strtoll(token.constData(), nullptr, 10);
         if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-            failAt(QStringLiteral("holds the number %1, which is far too large").arg(value));
+            failAt(tooFar.arg(value));
         return value;
     }
 
@@ -161,19 +177,21 @@ private:
     int lastLine_ = 1;
 };
 
-QByteArray readSmallFile(const QString& path, const QString& kind, const QString& shownName,
+QByteArray readSmallFile(const QString& path, const QString& kind, const QString& fileName,
                          const QString& missingNote = QString())
 {
     const QFileInfo info(path);
     auto fail = [&](const QString& what) {
-        throw TangramFileError(QStringLiteral("The %1 file %2%3 %4.").arg(kind, quoted(shownName), missingNote, what));
+        throw TangramFileError(QStringLiteral("The %1 file %2%3 %4.").arg(kind, quoted(fileName), missingNote, what));
     };
     if (!info.exists())
         fail(QStringLiteral("could not be found"));
     // Folders, devices and pipes are refused before opening: a pipe would
     // wait for a writer forever.
+    if (info.isDir())
+        fail(QStringLiteral("is a folder, not a file"));
     if (!info.isFile())
-        fail(QStringLiteral("is not a plain file"));
+        fail(QStringLiteral("is not an ordinary file"));
     if (info.size() > MaxFileBytes)
         fail(QStringLiteral("is too large to be a Tangram file"));
     QFile file(path);
@@ -342,6 +360,74 @@ PointPlace PointInPiece(std::span<const QPoint> polygon, QPoint p)
     return place;
 }
 
+namespace {
+
+using Triangle = std::array<QPointF, 3>;
+
+double crossF(QPointF u, QPointF v) { return u.x() * v.y() - u.y() * v.x(); }
+
+double shoelace(const std::vector<QPointF>& poly)
+{
+    double twice = 0;
+    for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++)
+        twice += crossF(poly[j], poly[i]);
+    return std::abs(twice) / 2;
+}
+
+// A polygon of three or four corners as triangles; a four-cornered one is cut
+// along the diagonal that lies inside it, so a dart shape is split correctly.
+std::vector<Triangle> triangles(std::span<const QPoint> p)
+{
+    auto twiceArea = [](QPoint a, QPoint b, QPoint c) { return magnitude(cross(b - a, c - a)); };
+    std::vector<Triangle> out;
+    if (p.size() < 3)
+        return out;
+    std::size_t first = 0;
+    if (p.size() == 4) {
+        const std::int64_t whole = magnitude(cross(p[1] - p[0], p[2] - p[0]) + cross(p[2] - p[0], p[3] - p[0]));
+        if (twiceArea(p[0], p[1], p[2]) + twiceArea(p[0], p[2], p[3]) != whole)
+            first = 1;
+    }
+    for (std::size_t k = 1; k + 1 < p.size(); ++k)
+        out.push_back({QPointF(p[first]), QPointF(p[(first + k) % p.size()]), QPointF(p[(first + k + 1) % p.size()])});
+    return out;
+}
+
+// The part of `subject` inside the triangle `clip`, one clip edge at a time.
+double clippedArea(const Triangle& subject, const Triangle& clip)
+{
+    const double turn = crossF(clip[1] - clip[0], clip[2] - clip[0]);
+    if (turn == 0)
+        return 0;
+    std::vector<QPointF> poly(subject.begin(), subject.end());
+    for (std::size_t e = 0; e < 3 && !poly.empty(); ++e) {
+        const QPointF a = clip[e], b = clip[(e + 1) % 3];
+        auto side = [&](QPointF p) { return turn > 0 ? crossF(b - a, p - a) : -crossF(b - a, p - a); };
+        std::vector<QPointF> kept;
+        for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+            const QPointF from = poly[j], to = poly[i];
+            const double sf = side(from), st = side(to);
+            if ((sf >= 0) != (st >= 0))
+                kept.push_back(from + (to - from) * (sf / (sf - st)));
+            if (st >= 0)
+                kept.push_back(to);
+        }
+        poly = std::move(kept);
+    }
+    return poly.size() < 3 ? 0 : shoelace(poly);
+}
+
+} // namespace
+
+double overlapArea(std::span<const QPoint> a, std::span<const QPoint> b)
+{
+    double area = 0;
+    for (const Triangle& s : triangles(a))
+        for (const Triangle& c : triangles(b))
+            area += clippedArea(s, c);
+    return area;
+}
+
 // ---- Files ----------------------------------------------------------------
 
 namespace {
@@ -369,7 +455,7 @@ PieceSet parsePiecesText(const QByteArray& text, const QString& fileName, const 
         // Names from the file are put in with one-pass substitution, so a
         // "%2" in a name stays as written.
         const QString which = name.isEmpty() ? QStringLiteral("piece %1").arg(i + 1)
-                                             : QStringLiteral("piece %1 (%2)").arg(QString::number(i + 1), name);
+                                             : QStringLiteral("piece %1 (%2)").arg(QString::number(i + 1), shownName(name));
         const int homeX = int(r.readInt());
         const int homeLine = r.lastLine();
         const int homeY = int(r.readInt());
@@ -377,12 +463,12 @@ PieceSet parsePiecesText(const QByteArray& text, const QString& fileName, const 
         const int flip = int(r.readInt());
         r.skipLine();
         if (!withinBox(QPoint(homeX, homeY), tray))
-            r.failOn(homeLine, QStringLiteral("puts %1 at %2, %3, outside the tray of %4 by %5 units")
+            r.failOn(homeLine, QStringLiteral("puts %1 at %2, %3, which is outside the tray of %4 by %5 units")
                                        .arg(which, QString::number(homeX), QString::number(homeY),
                                             QString::number(tray.width()), QString::number(tray.height())));
         const std::int64_t vertices = r.readInt();
         if (vertices < MinVertices || vertices > MaxVertices)
-            r.failAt(QStringLiteral("gives %1 %2 corners, but a piece has %3 or %4")
+            r.failAt(QStringLiteral("says %1 has %2 corners, but a piece has %3 or %4")
                              .arg(which, QString::number(vertices), QString::number(MinVertices),
                                   QString::number(MaxVertices)));
         r.skipLine();
@@ -441,6 +527,9 @@ std::vector<Tfigpieces> parseFiguresBody(const QByteArray& text, const FiguresHe
         Tfigpieces figure;
         figure.title = r.restOfLine();
         figure.entries.reserve(pieces.pieces.size());
+        const QString figureName = figure.title.isEmpty()
+                ? QStringLiteral("figure %1").arg(f + 1)
+                : QStringLiteral("figure %1 (%2)").arg(QString::number(f + 1), shownName(figure.title));
         for (std::size_t i = 0; i < pieces.pieces.size(); ++i) {
             Tfigpiece e;
             e.present = r.readInt() > 0;
@@ -462,16 +551,18 @@ std::vector<Tfigpieces> parseFiguresBody(const QByteArray& text, const FiguresHe
                 tpiece t = pieces.pieces[i];
                 const QPoint at(e.x, e.y);
                 if (magnitude(e.x) > 100'000 || magnitude(e.y) > 100'000)
-                    r.failOn(line, QStringLiteral("puts piece %1 of figure %2 far off the board").arg(i + 1).arg(f + 1));
+                    r.failOn(line, QStringLiteral("puts piece %1 of %2 far off the board").arg(QString::number(i + 1), figureName));
                 t.moveCenterTo(e.x - t.origin.x() / t.unit, e.y - t.origin.y() / t.unit);
                 t.turnFromFile(e.turn);
                 if (e.flip > 0)
                     t.flip();
-                bool onBoard = withinBox(at * board.Unit, play);
+                // The centre strictly left of the divider: a piece set down
+                // there must count as placed when it is picked up again.
+                bool onBoard = withinBox(at * board.Unit, play) && at.x() * board.Unit < board.divider;
                 for (QPoint v : t.screenVertices())
                     onBoard = onBoard && withinBox(v, play);
                 if (!onBoard)
-                    r.failOn(line, QStringLiteral("puts piece %1 of figure %2 outside the play area").arg(i + 1).arg(f + 1));
+                    r.failOn(line, QStringLiteral("puts piece %1 of %2 outside the play area").arg(QString::number(i + 1), figureName));
             }
             figure.entries.push_back(e);
         }
@@ -587,6 +678,12 @@ void tTangram::SelectFigure(int n)
     Restart();
 }
 
+namespace {
+// Square pixels; far above the rounding of the clipping, far below any
+// real overlap of pieces whose corners lie on the unit grid.
+constexpr double MinOverlap = 1e-3;
+} // namespace
+
 bool tTangram::FitsTargets(const tpiece& s, int self) const
 {
     for (QPoint v : s.screenVertices()) {
@@ -613,6 +710,11 @@ bool tTangram::FitsTargets(const tpiece& s, int self) const
                 if (c.parallel && EdgesOverlap(sv[pi], sv[i], ov[pj], ov[j]) && ++shared >= 2)
                     return false;
             }
+        // Edges that only touch still let a piece lie inside a placed one
+        // (a small triangle on a large one), which would count towards the
+        // figure while its own silhouette stays bare.
+        if (overlapArea(sv, ov) > MinOverlap)
+            return false;
     }
     return true;
 }
@@ -643,7 +745,10 @@ Reaction tTangram::setDown()
     tpiece& s = Pieces[std::size_t(Selected_)];
     // A piece the figure does not use can be picked up but never set down on
     // the play area: it would count towards the figure without covering it.
-    if (s.visible && FitsTargets(s, Selected_)) {
+    // Only a piece whose centre is on the play area counts as placed, the same
+    // test that lowers the count when it is picked up again; otherwise one
+    // piece could be counted twice.
+    if (s.visible && leftOfDivider(s) && FitsTargets(s, Selected_)) {
         s.selected = false;
         Selected_ = -1;
         ++PlacedCount_;

@@ -120,6 +120,10 @@ struct PointPlace {
 // boundary count as inside.
 PointPlace PointInPiece(std::span<const QPoint> polygon, QPoint p);
 
+// The area (square pixels) two polygons of up to four corners have in
+// common; 0 for polygons that only touch along edges or at corners.
+double overlapArea(std::span<const QPoint> a, std::span<const QPoint> b);
+
 // ---- Files ----------------------------------------------------------------
 
 // A pieces file read into pieces in their home state on the given board.

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -105,6 +106,8 @@ void DialogFigureFileChooser::choose(QWidget* parent, const QString& title, cons
 
 // ---------------------------------------------------------------------------
 
+const QString tTangramView::EmptyHint = QStringLiteral("Press \"Load figures\" to open a Tangram puzzle file.");
+
 tTangramView::tTangramView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Board"));
@@ -153,6 +156,15 @@ void tTangramView::paintEvent(QPaintEvent*)
         return;
     const int x = board_->divider();
     painter.drawLine(x, 0, x, height() - 1);
+    if (!board_->hasFigures()) {
+        // Without figures the board is bare; say where the puzzles come from.
+        QFont font(QStringLiteral("Arial"), 12);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor(0x55, 0x44, 0x22));
+        painter.drawText(QRect(10, 0, x - 20, height()), Qt::AlignCenter | Qt::TextWordWrap, EmptyHint);
+        return;
+    }
     for (const DrawItem& item : board_->paintList()) {
         QPolygon polygon;
         for (QPoint p : item.points)
@@ -286,7 +298,9 @@ void TfrmTangram::btnLoadClick()
 
 void TfrmTangram::loadFile(const QString& path)
 {
-    if (!Board->board())
+    // An empty board holds nothing, so it is made again at the present size:
+    // a window manager may finish maximising only after the first activation.
+    if (!Board->board() || !Board->board()->hasFigures())
         Board->createBoard();
     // A file that cannot be used throws before anything on the board changes;
     // the program's handler tells the student why.

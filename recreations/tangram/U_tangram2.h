@@ -56,6 +56,9 @@ public:
     // Passes a key code on; true when the board used it.
     bool keyDown(int keyCode);
 
+    // Shown on the play area while no figures are loaded.
+    static const QString EmptyHint;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

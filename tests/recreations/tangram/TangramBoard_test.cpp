@@ -235,6 +235,69 @@ TEST(TangramBoard, FitTestRefusesCrossingAndStackingAndTakesOneSharedEdge)
     EXPECT_EQ(d.solvedCount, 1);
 }
 
+// Mended: a piece lying inside a placed one touched no edge it could cross,
+// so it was set down and the figure reported solved with a silhouette bare.
+TEST(TangramBoard, APieceInsideAPlacedOneIsRefusedSoTheFigureIsNotCalledSolved)
+{
+    const char* const pieces = "Big and small\n2\nBig\n3 3 0 0\n3\n0 0\n8 0\n0 8\nSmall\n3 12 0 0\n3\n0 0\n2 0\n0 2\n";
+    const char* const figures = "Apart\nbs.txt\n1\nTwo triangles\n1 0 5 5 0 0\n1 1 20 5 0 0\n";
+    tTangram b(BoardWidth, BoardHeight);
+    b.adopt(parseFigureSet(figures, QStringLiteral("bs.tan"), pieces, b.geometry()), QStringLiteral("bs.tan"));
+    b.SelectFigure(1);
+    LogicDriver d(b);
+    carry(d, 0, 5, 5);
+    d.press(d.pointer(), Button::Left);
+    ASSERT_EQ(b.PlacedCount(), 1);
+    const struct {
+        const char* what;
+        int x, y;
+    } spots[] = {{"wholly inside", 6, 6}, {"along the top edge, inside", 7, 5}};
+    for (const auto& spot : spots) {
+        if (b.Selected() < 0)
+            d.press(grabPoint(b, 1), Button::Left);
+        const QPoint to(spot.x * b.Unit(), spot.y * b.Unit());
+        d.move(pointerFor(b.pieces()[1].screenCenter, to, b.Unit()));
+        ASSERT_EQ(b.pieces()[1].screenCenter, to) << spot.what;
+        d.press(d.pointer(), Button::Left);
+        EXPECT_EQ(b.Selected(), 1) << spot.what;
+        EXPECT_EQ(b.PlacedCount(), 1) << spot.what;
+    }
+    EXPECT_EQ(d.beeps, 2);
+    EXPECT_EQ(d.solvedCount, 0);
+    // On its own silhouette it is taken, and only then is the figure done.
+    const QPoint home(20 * b.Unit(), 5 * b.Unit());
+    d.move(pointerFor(b.pieces()[1].screenCenter, home, b.Unit()));
+    d.press(d.pointer(), Button::Left);
+    EXPECT_EQ(d.solvedCount, 1);
+}
+
+// A piece whose centre is on the divider used to count when set down but
+// not when picked up, so setting it down twice reported the figure solved.
+TEST(TangramBoard, OnlyAPieceCentredOnThePlayAreaCountsAsPlaced)
+{
+    const char* const pieces = "Corner\n1\nA\n9 9 0 0\n3\n0 0\n-4 0\n0 4\n";
+    const char* const figures = "Edge\ne.txt\n2\nOne\n1 0 20 5 0 0\nTwo\n1 0 20 5 0 0\n";
+    tTangram b(BoardWidth, BoardHeight);
+    FigureSet set = parseFigureSet(figures, QStringLiteral("e.tan"), pieces, b.geometry());
+    // Files cannot put it there any more; a set made by hand still can.
+    const int onDivider = b.divider() / b.Unit();
+    set.figures[0].entries[0].x = onDivider;
+    b.adopt(std::move(set), QStringLiteral("e.tan"));
+    b.SelectFigure(1);
+    LogicDriver d(b);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (b.Selected() < 0)
+            d.press(grabPoint(b, 0), Button::Left);
+        const QPoint to(onDivider * b.Unit(), 5 * b.Unit());
+        d.move(pointerFor(b.pieces()[0].screenCenter, to, b.Unit()));
+        ASSERT_EQ(b.pieces()[0].screenCenter, to);
+        d.press(d.pointer(), Button::Left);
+    }
+    EXPECT_EQ(b.PlacedCount(), 0);
+    EXPECT_EQ(d.solvedCount, 0);
+    EXPECT_EQ(d.beeps, 2);
+}
+
 TEST(TangramBoard, ACarriedPieceFollowsThePointerInWholeUnitJumps)
 {
     tTangram b = pairBoard();

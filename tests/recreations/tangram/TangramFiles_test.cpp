@@ -109,21 +109,27 @@ TEST(TangramFiles, BrokenFilesSayWhatIsWrongAndLeaveTheBoardAsItWas)
             {"a million pieces", kFigures, "T\n1000000\n",
              "Line 2 of the pieces file \"set.txt\" gives 1000000 pieces, but a set holds 1 to 64 pieces."},
             {"five corners", kFigures, "T\n1\nA\n3 3 0 0\n5\n0 0\n4 0\n4 4\n2 6\n0 4\n",
-             "Line 5 of the pieces file \"set.txt\" gives piece 1 (A) 5 corners, but a piece has 3 or 4."},
+             "Line 5 of the pieces file \"set.txt\" says piece 1 (A) has 5 corners, but a piece has 3 or 4."},
             {"a name with a place-holder", kFigures, "T\n1\n%2 %1\n3 3 0 0\n9\n",
-             "Line 5 of the pieces file \"set.txt\" gives piece 1 (%2 %1) 9 corners, but a piece has 3 or 4."},
+             "Line 5 of the pieces file \"set.txt\" says piece 1 (%2 %1) has 9 corners, but a piece has 3 or 4."},
             {"two corners", kFigures, "T\n1\n\n3 3 0 0\n2\n0 0\n4 0\n",
-             "Line 5 of the pieces file \"set.txt\" gives piece 1 2 corners, but a piece has 3 or 4."},
+             "Line 5 of the pieces file \"set.txt\" says piece 1 has 2 corners, but a piece has 3 or 4."},
             {"home far off the board", kFigures, "T\n1\nA\n5000 3 0 0\n3\n0 0\n4 0\n0 4\n",
-             "Line 4 of the pieces file \"set.txt\" puts piece 1 (A) at 5000, 3, outside the tray of 18 by 48 units."},
+             "Line 4 of the pieces file \"set.txt\" puts piece 1 (A) at 5000, 3, which is outside the tray of 18 by 48 units."},
             {"home above the board", kFigures, "T\n1\nA\n3 -1 0 0\n3\n0 0\n4 0\n0 4\n",
-             "Line 4 of the pieces file \"set.txt\" puts piece 1 (A) at 3, -1, outside the tray of 18 by 48 units."},
+             "Line 4 of the pieces file \"set.txt\" puts piece 1 (A) at 3, -1, which is outside the tray of 18 by 48 units."},
             {"corner far off", kFigures, "T\n1\nA\n3 3 0 0\n3\n0 0\n400 0\n0 4\n",
              "Line 7 of the pieces file \"set.txt\" puts a corner of piece 1 (A) more than 100 units from its centre."},
             {"number past 32 bits", kFigures, "T\n1\nA\n3 3 4294967296 0\n",
              "Line 4 of the pieces file \"set.txt\" holds the number 4294967296, which is far too large."},
             {"twenty digits", kFigures, "T\n99999999999999999999\n",
              "Line 2 of the pieces file \"set.txt\" holds the number 99999999999999999999, which is far too large."},
+            {"a number far below zero", kFigures, "T\n1\nA\n3 3 -99999999999 0\n",
+             "Line 4 of the pieces file \"set.txt\" holds the number -99999999999, which is far too small."},
+            {"a NUL and a tab in a piece name", kFigures, QByteArray("T\n1\nA\0B\tC\n3 3 0 0\n9\n", 20),
+             "Line 5 of the pieces file \"set.txt\" says piece 1 (A?B?C) has 9 corners, but a piece has 3 or 4."},
+            {"a NUL in the pieces file's name", QByteArray("T\nset\0.txt\n1\n", 13), kPieces,
+             "The pieces file \"set?.txt\" named in \"set.tan\" could not be found."},
             {"figure count of 2^31", "T\nset.txt\n2147483648\n", kPieces,
              "Line 3 of the figures file \"set.tan\" holds the number 2147483648, which is far too large."},
             {"no figures", "T\nset.txt\n0\n", kPieces,
@@ -137,11 +143,13 @@ TEST(TangramFiles, BrokenFilesSayWhatIsWrongAndLeaveTheBoardAsItWas)
             {"colour -1 on an unused piece", "T\nset.txt\n1\nOne\n0 -1 5 5 0 0\n", kPieces,
              "Line 5 of the figures file \"set.tan\" gives the colour -1, but colours are numbered 0 to 11."},
             {"silhouette far off", "T\nset.txt\n1\nOne\n1 0 2000000000 5 0 0\n", kPieces,
-             "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 far off the board."},
+             "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 (One) far off the board."},
             {"silhouette over the tray", "T\nset.txt\n1\nOne\n1 0 40 5 0 0\n", kPieces,
-             "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 outside the play area."},
+             "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 (One) outside the play area."},
+            {"silhouette centred on the divider", "T\nset.txt\n1\nOne\n1 0 37 5 4 0\n", kPieces,
+             "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 (One) outside the play area."},
             {"silhouette past the bottom", "T\nset.txt\n1\nOne\n1 0 5 46 0 0\n", kPieces,
-             "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 outside the play area."},
+             "Line 5 of the figures file \"set.tan\" puts piece 1 of figure 1 (One) outside the play area."},
             {"figures file too large", big, kPieces, "The figures file \"set.tan\" is too large to be a Tangram file."},
     };
     for (const Row& r : rows) {
@@ -178,9 +186,9 @@ TEST(TangramFiles, FoldersAndNamesThatLeaveTheFolderAreRefused)
         const char* message;
     };
     const Row rows[] = {
-            {dir.filePath(QStringLiteral("inner.tan")), {}, "The figures file \"inner.tan\" is not a plain file."},
+            {dir.filePath(QStringLiteral("inner.tan")), {}, "The figures file \"inner.tan\" is a folder, not a file."},
             {dir.filePath(QStringLiteral("a.tan")), "T\ninner.tan\n1\n",
-             "The pieces file \"inner.tan\" named in \"a.tan\" is not a plain file."},
+             "The pieces file \"inner.tan\" named in \"a.tan\" is a folder, not a file."},
             // An absolute name is still looked for inside the figures file's folder.
             {dir.filePath(QStringLiteral("b.tan")), "T\n" + dataPath("classic.txt").toLatin1() + "\n3\n",
              "The pieces file \"classic.txt\" named in \"b.tan\" could not be found."},
@@ -284,7 +292,7 @@ TEST(TangramFiles, RandomlyDamagedFilesNeverHurt)
             ++refused;
             const QString m = e.message();
             ASSERT_TRUE(m.startsWith(QStringLiteral("The ")) || m.startsWith(QStringLiteral("Line "))) << m.toStdString();
-            ASSERT_TRUE(m.endsWith(QLatin1Char('.')));
+            ASSERT_TRUE(m.endsWith(QLatin1Char('.'))) << m.toStdString();
         }
         // Whatever loaded must play: every figure, a few presses and moves.
         for (int f = 1; f <= b.figureCount(); ++f) {

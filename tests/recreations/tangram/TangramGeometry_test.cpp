@@ -158,6 +158,36 @@ TEST(TangramGeometry, EdgesOverlapOnlyWhenTheyShareMoreThanAPoint)
         EXPECT_EQ(EdgesOverlap(r.a1, r.a2, r.b1, r.b2), r.overlap) << r.what;
 }
 
+TEST(TangramGeometry, OverlapAreaIsZeroOnlyForPiecesThatMerelyTouch)
+{
+    using Poly = std::vector<QPoint>;
+    const Poly big{{0, 0}, {80, 0}, {0, 80}};
+    const Poly square{{0, 0}, {40, 0}, {40, 40}, {0, 40}};
+    // A dart: its inside diagonal runs from (0, 0) to (20, 10), not 1-3.
+    const Poly dart{{0, 0}, {40, 0}, {20, 10}, {0, 40}};
+    struct Row {
+        const char* what;
+        Poly a, b;
+        double area;
+    };
+    const Row rows[] = {
+            {"a small triangle inside a large one", {{10, 10}, {30, 10}, {10, 30}}, big, 200},
+            {"one edge along the other's edge, the rest inside", {{20, 0}, {40, 0}, {20, 20}}, big, 200},
+            {"identical, stacked", big, big, 3200},
+            {"sharing an edge, side by side", {{80, 0}, {0, 80}, {80, 80}}, big, 0},
+            {"meeting at a corner", {{80, 0}, {120, 0}, {80, 40}}, big, 0},
+            {"apart", {{200, 200}, {240, 200}, {200, 240}}, big, 0},
+            {"a square half over", square, {{20, 0}, {60, 0}, {60, 40}, {20, 40}}, 800},
+            {"a square corner to corner", square, {{40, 40}, {80, 40}, {80, 80}, {40, 80}}, 0},
+            {"a square in the dart's notch", {{30, 20}, {40, 20}, {40, 30}, {30, 30}}, dart, 0},
+            {"a square over the dart's body", {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, dart, 100},
+    };
+    for (const Row& r : rows) {
+        EXPECT_NEAR(overlapArea(r.a, r.b), r.area, 1e-6) << r.what;
+        EXPECT_NEAR(overlapArea(r.b, r.a), r.area, 1e-6) << r.what << ", the other way round";
+    }
+}
+
 // Mended: casting a ray through a vertex used to misreport the point.
 TEST(TangramGeometry, PointInPieceIsRightWhereTheRayPassesThroughVertices)
 {

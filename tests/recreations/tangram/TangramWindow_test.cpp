@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -167,6 +168,41 @@ TEST_F(TangramWindow, FirstActivationAsksForAFileAndCancelLeavesTheBoardEmpty)
     w->hide();
     tv::test::showActive(*w);
     EXPECT_EQ(chooser.asked, 1);
+}
+
+// Pixels of the play area (frame and divider left out) not in the window colour.
+int markedPixels(QWidget* board, int divider)
+{
+    const QImage image = board->grab().toImage();
+    int marked = 0;
+    for (int y = 2; y < image.height() - 2; ++y)
+        for (int x = 2; x < divider - 2; ++x)
+            marked += QColor(image.pixel(x, y)) != QColor(0xE7, 0xDA, 0xAF);
+    return marked;
+}
+
+TEST_F(TangramWindow, AnEmptyBoardSaysWhereThePuzzlesComeFromAndIsMadeAgainAtItsFinalSize)
+{
+    open();
+    EXPECT_GT(markedPixels(w->Board, board().divider()), 200) << "the hint is painted";
+    // The window manager shrinks or grows the window after the first activation.
+    w->setWindowState(Qt::WindowNoState);
+    w->resize(1000, 700);
+    QCoreApplication::processEvents();
+    ASSERT_NE(board().geometry().width, w->Board->width());
+    chooser.answers << dataPath("classic.tan");
+    tv::test::click(w->btnLoad);
+    EXPECT_EQ(board().geometry().width, w->Board->width());
+    EXPECT_EQ(board().geometry().height, w->Board->height());
+    ASSERT_TRUE(board().hasFigures());
+    // With figures the board keeps its size: pieces never jump under the student.
+    const int loadedWidth = board().geometry().width;
+    w->resize(900, 650);
+    QCoreApplication::processEvents();
+    chooser.answers << dataPath("no such file.tan");
+    tv::test::click(w->btnLoad);
+    EXPECT_EQ(board().geometry().width, loadedWidth);
+    EXPECT_EQ(board().figureCount(), 3);
 }
 
 TEST_F(TangramWindow, CaptionNamesTheFileAndFigureAndTheButtonsWrap)
