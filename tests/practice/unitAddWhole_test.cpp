@@ -351,3 +351,35 @@ TEST_F(AddWholeTest, EveryProblemSolvedByTypingItsRightEntries)
     EXPECT_EQ(sheet.numTried(), 0);
     EXPECT_EQ(sheet.statusText(3), "Answered 0");
 }
+
+// The document does not follow the focus by itself: a box reached by Tab or
+// moved to by a check must still be in sight, with its panel when it fits.
+TEST_F(AddWholeTest, TheBoxBeingTypedIntoIsInSight)
+{
+    TfrmAddWhole sheet(host);
+    showActive(sheet);
+    QWidget* view = sheet.RV->viewport();
+    auto inSight = [&](QWidget* w) {
+        return view->rect().contains(QRect(w->mapTo(view, QPoint(0, 0)), w->size()));
+    };
+    QScrollBar* bar = sheet.RV->verticalScrollBar();
+    bar->setValue(0);
+    QCoreApplication::processEvents();
+    sheet.Add1->editAnswer(1)->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(inSight(sheet.Add1)) << "the first problem, opened at the top of the sheet";
+    for (const QString& e : rightEntries(problem(1)))
+        type(e);
+    ASSERT_TRUE(sheet.Add1->panel().solved());
+    // On by Tab into the next problem, which lies below the view.
+    ASSERT_FALSE(inSight(sheet.Add2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), sheet.Add2->editAnswer(1));
+    EXPECT_TRUE(inSight(sheet.Add2));
+    // From the end of the sheet back to the first problem.
+    bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(inSight(sheet.Add1->editAnswer(1)));
+    sheet.Add1->editAnswer(1)->setFocus(Qt::OtherFocusReason);
+    EXPECT_TRUE(inSight(sheet.Add1->editAnswer(1)));
+    EXPECT_TRUE(inSight(sheet.Add1->editCarry(3)));
+}
