@@ -124,6 +124,9 @@ AddWholeFrame::AddWholeFrame(const PanelShape& shape, const PanelLook& look,
             e->setGeometry(columnX(k + 1) + (kDigitWidth - kCarrySize) / 2, top, kCarrySize,
                            kCarrySize);
         }
+        // Text dropped with the mouse would land in a box the focus never
+        // reached, past the check that a box is worked after the one before.
+        e->setAcceptDrops(false);
         connect(e, &QLineEdit::textEdited, this, [this, n] { boxChanged(n); });
         boxes_[static_cast<size_t>(n)] = e;
     }

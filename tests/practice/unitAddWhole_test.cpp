@@ -163,6 +163,9 @@ TEST_F(AddWholeTest, PanelsShowTheAddendsDigitByDigitInColumns)
                   pr.shape.rows * pr.shape.digits + 2 * pr.shape.digits + 1);
         EXPECT_EQ(f->lblResponse->text(), QString());
         EXPECT_TRUE(f->lblResponse->geometry().left() > f->editAnswer(1)->geometry().right());
+        // Every entry is typed into the box that holds the focus: none takes a drop.
+        for (int n = 0; n < f->panel().boxCount(); ++n)
+            EXPECT_FALSE(f->box(n)->acceptDrops()) << "box " << n;
     }
 }
 
