@@ -205,6 +205,8 @@ void AddWholeFrame::boxChanged(int n)
 {
     panel_.change(n, boxes_[static_cast<size_t>(n)]->text());
     showPanel();
+    // Typing after scrolling away: the box and its response come back.
+    revealInView(boxes_[static_cast<size_t>(panel_.focus())]);
 }
 
 void AddWholeFrame::onFocusChanged(QWidget* /*old*/, QWidget* now)

@@ -377,7 +377,20 @@ TEST_F(AddWholeTest, TheBoxBeingTypedIntoIsInSight)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), sheet.Add2->editAnswer(1));
     EXPECT_TRUE(inSight(sheet.Add2));
+    // Back by Shift+Tab: into the first problem again, at its first box.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.Add1->editAnswer(1));
+    EXPECT_TRUE(inSight(sheet.Add1));
+    // Scrolled away with the wheel, the student types on: the box and its
+    // response come back into sight.
+    bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(inSight(sheet.Add1->editAnswer(1)));
+    type("1"); // "11" beside the accepted units digit
+    EXPECT_EQ(sheet.Add1->lblResponse->text(), recheckResponse());
+    EXPECT_TRUE(inSight(sheet.Add1));
     // From the end of the sheet back to the first problem.
+    sheet.NAGButton1->setFocus(Qt::TabFocusReason);
     bar->setValue(bar->maximum());
     QCoreApplication::processEvents();
     ASSERT_FALSE(inSight(sheet.Add1->editAnswer(1)));
