@@ -2,10 +2,14 @@
 
 #include "ui/Components.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace tv::practice {
 
@@ -120,6 +124,9 @@ AddWholeFrame::AddWholeFrame(const PanelShape& shape, const PanelLook& look,
             e->setGeometry(columnX(k + 1) + (kDigitWidth - kCarrySize) / 2, top, kCarrySize,
                            kCarrySize);
         }
+        // Text dropped with the mouse would land in a box the focus never
+        // reached, past the check that a box is worked after the one before.
+        e->setAcceptDrops(false);
         connect(e, &QLineEdit::textEdited, this, [this, n] { boxChanged(n); });
         boxes_[static_cast<size_t>(n)] = e;
     }
@@ -198,6 +205,8 @@ void AddWholeFrame::boxChanged(int n)
 {
     panel_.change(n, boxes_[static_cast<size_t>(n)]->text());
     showPanel();
+    // Typing after scrolling away: the box and its response come back.
+    revealInView(boxes_[static_cast<size_t>(panel_.focus())]);
 }
 
 void AddWholeFrame::onFocusChanged(QWidget* /*old*/, QWidget* now)
@@ -212,18 +221,44 @@ void AddWholeFrame::onFocusChanged(QWidget* /*old*/, QWidget* now)
         return;
     if (!wasInside) {
         FrameEnter();
+    } else {
+        const int n = sequenceNoOf(now);
+        if (n < 0)
+            showPanel(); // a click on the panel's background or a digit: stay in the box
+        else if (n % 2 == 0)
+            editAnswerEnter(n / 2 + 1);
+        else
+            editCarryEnter(n / 2 + 1);
+    }
+    // The focus may have come by Tab or by a check from a box out of sight:
+    // the student has to see the box being typed into.
+    if (QWidget* focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        revealInView(focus);
+}
+
+void AddWholeFrame::revealInView(QWidget* box)
+{
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        auto* area = qobject_cast<QAbstractScrollArea*>(w);
+        if (!area)
+            continue;
+        QWidget* view = area->viewport();
+        if (!view->isAncestorOf(this))
+            return;
+        const QRect panel(mapTo(view, QPoint(0, 0)), size());
+        const QRect target = panel.height() <= view->height()
+                                 ? panel
+                                 : QRect(box->mapTo(view, QPoint(0, 0)), box->size());
+        auto shift = [](QScrollBar* bar, int low, int high, int extent) {
+            if (low < 0)
+                bar->setValue(bar->value() + low);
+            else if (high > extent)
+                bar->setValue(bar->value() + std::min(low, high - extent));
+        };
+        shift(area->verticalScrollBar(), target.top(), target.bottom() + 1, view->height());
+        shift(area->horizontalScrollBar(), target.left(), target.right() + 1, view->width());
         return;
     }
-    const int n = sequenceNoOf(now);
-    if (n < 0) {
-        // A click on the panel's background or a digit: stay in the box.
-        showPanel();
-        return;
-    }
-    if (n % 2 == 0)
-        editAnswerEnter(n / 2 + 1);
-    else
-        editCarryEnter(n / 2 + 1);
 }
 
 int AddWholeFrame::sequenceNoOf(const QWidget* w) const

@@ -64,6 +64,9 @@ private:
     int sequenceNoOf(const QWidget* w) const;
     // Shows the panel's texts, response and focus.
     void showPanel();
+    // Scrolls the document holding the panel until the panel (or, when it
+    // is taller than the view, `box`) is in sight.
+    void revealInView(QWidget* box);
 
     AddWholePanel panel_;
     std::vector<QLineEdit*> boxes_;               // in sequence order

@@ -163,6 +163,9 @@ TEST_F(AddWholeTest, PanelsShowTheAddendsDigitByDigitInColumns)
                   pr.shape.rows * pr.shape.digits + 2 * pr.shape.digits + 1);
         EXPECT_EQ(f->lblResponse->text(), QString());
         EXPECT_TRUE(f->lblResponse->geometry().left() > f->editAnswer(1)->geometry().right());
+        // Every entry is typed into the box that holds the focus: none takes a drop.
+        for (int n = 0; n < f->panel().boxCount(); ++n)
+            EXPECT_FALSE(f->box(n)->acceptDrops()) << "box " << n;
     }
 }
 
@@ -350,4 +353,48 @@ TEST_F(AddWholeTest, EveryProblemSolvedByTypingItsRightEntries)
     // The panels never touch the sheet's score.
     EXPECT_EQ(sheet.numTried(), 0);
     EXPECT_EQ(sheet.statusText(3), "Answered 0");
+}
+
+// The document does not follow the focus by itself: a box reached by Tab or
+// moved to by a check must still be in sight, with its panel when it fits.
+TEST_F(AddWholeTest, TheBoxBeingTypedIntoIsInSight)
+{
+    TfrmAddWhole sheet(host);
+    showActive(sheet);
+    QWidget* view = sheet.RV->viewport();
+    auto inSight = [&](QWidget* w) {
+        return view->rect().contains(QRect(w->mapTo(view, QPoint(0, 0)), w->size()));
+    };
+    QScrollBar* bar = sheet.RV->verticalScrollBar();
+    EXPECT_EQ(bar->value(), 0) << "the sheet opens at its heading";
+    sheet.Add1->editAnswer(1)->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(inSight(sheet.Add1)) << "the first problem, opened at the top of the sheet";
+    for (const QString& e : rightEntries(problem(1)))
+        type(e);
+    ASSERT_TRUE(sheet.Add1->panel().solved());
+    // On by Tab into the next problem, which lies below the view.
+    ASSERT_FALSE(inSight(sheet.Add2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), sheet.Add2->editAnswer(1));
+    EXPECT_TRUE(inSight(sheet.Add2));
+    // Back by Shift+Tab: into the first problem again, at its first box.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.Add1->editAnswer(1));
+    EXPECT_TRUE(inSight(sheet.Add1));
+    // Scrolled away with the wheel, the student types on: the box and its
+    // response come back into sight.
+    bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(inSight(sheet.Add1->editAnswer(1)));
+    type("1"); // "11" beside the accepted units digit
+    EXPECT_EQ(sheet.Add1->lblResponse->text(), recheckResponse());
+    EXPECT_TRUE(inSight(sheet.Add1));
+    // From the end of the sheet back to the first problem.
+    sheet.NAGButton1->setFocus(Qt::TabFocusReason);
+    bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(inSight(sheet.Add1->editAnswer(1)));
+    sheet.Add1->editAnswer(1)->setFocus(Qt::OtherFocusReason);
+    EXPECT_TRUE(inSight(sheet.Add1->editAnswer(1)));
+    EXPECT_TRUE(inSight(sheet.Add1->editCarry(3)));
 }
