@@ -161,11 +161,9 @@ void ArithmeticDrillWindow::finish()
 
 void ArithmeticDrillWindow::Timer1Timer()
 {
-    if (!game_.finished()) {
-        game_.tick();
-        lblScore->setText(QString::number(game_.score()));
-        meter->setValue(game_.meter().value());
-    }
+    game_.tick();
+    lblScore->setText(QString::number(game_.score()));
+    meter->setValue(game_.meter().value());
     imgRight->hide();
     imgWrong->hide();
 }

@@ -94,9 +94,11 @@ Outcome ArithmeticDrill::check(const QString& typed)
 
 void ArithmeticDrill::tick()
 {
-    if (finished_)
-        return;
-    ++ticks_;
+    // Time stops when the game is over, but the score is still worked out
+    // (it stays the same) and put back on the meter, so the meter ends on
+    // the final score rather than on the last "Check" formula.
+    if (!finished_)
+        ++ticks_;
     score_ = wrong_ < right_ ? formula(100, right_, 15, ticks_, 60, wrong_) : 0;
     meter_.set(score_ > 0 ? score_ : 0);
 }
@@ -130,8 +132,8 @@ Outcome SeriesDrill::click(const QString& typed)
     }
     started_ = true;
     deal();
-    if (outcome != Outcome::Dealt)
-        meter_.set(17 * right_ - wrong_);
+    // Every click sets the meter, the first one too (to 0).
+    meter_.set(17 * right_ - wrong_);
     if (right_ + wrong_ >= Answers)
         finished_ = true;
     return outcome;

@@ -68,6 +68,8 @@ public:
     // text is not a whole number. Deals the next problem unless this was the
     // last answer.
     Outcome check(const QString& typed);
+    // The clock counts only while the game runs; the score and the meter are
+    // worked out on every tick.
     void tick();
 
     const ArithmeticRules& rules() const { return rules_; }
@@ -106,7 +108,8 @@ public:
 
     // A click on the button with the answer as typed. The first click only
     // deals; later ones judge the text first (it must be exactly the
-    // answer's decimal text), then deal.
+    // answer's decimal text), then deal. Every click then sets the meter to
+    // 17·right − wrong (the first one to 0).
     Outcome click(const QString& typed);
     void tick();
 

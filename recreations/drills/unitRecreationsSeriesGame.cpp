@@ -136,8 +136,8 @@ void TfrmRecreationsSeriesGame::btnCheckClick()
         (outcome == Outcome::Right ? imgWrong : imgRight)->hide();
         lblNumCorrect->setText(QString::number(game_.right()));
         lblNumWrong->setText(QString::number(game_.wrong()));
-        meter->setValue(game_.meter().value());
     }
+    meter->setValue(game_.meter().value());
     showProblem();
     if (game_.finished()) {
         btnCheck->setText(QStringLiteral("Exit"));

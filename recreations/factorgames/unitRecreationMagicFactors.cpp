@@ -141,7 +141,7 @@ TfrmRecreationMagicFactors::TfrmRecreationMagicFactors(QWidget* parent, TForm2* 
     lblComment->setObjectName(QStringLiteral("lblComment"));
     lblComment->setWordWrap(true);
     lblComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblComment->setGeometry(14, 18, 116, 64);
+    lblComment->setGeometry(14, 24, 116, 60);
 }
 
 void TfrmRecreationMagicFactors::showEvent(QShowEvent* event)

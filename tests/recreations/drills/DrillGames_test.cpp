@@ -138,7 +138,7 @@ TEST(ArithmeticDrill, TimerScoreCountsOnlyWhileRightAnswersLead)
     }
 }
 
-TEST(ArithmeticDrill, TwentiethAnswerFinishesAndFreezesTheScore)
+TEST(ArithmeticDrill, TwentiethAnswerFinishesAndStopsTheClock)
 {
     ArithmeticDrill drill(additionRules(), {});
     for (int i = 0; i < 19; ++i) {
@@ -146,15 +146,35 @@ TEST(ArithmeticDrill, TwentiethAnswerFinishesAndFreezesTheScore)
         drill.tick();
     }
     ASSERT_FALSE(drill.finished());
-    const int scoreBefore = drill.score();
     const int ticks = drill.ticks();
     EXPECT_EQ(drill.check(QString::number(drill.answer())), Outcome::Right);
     EXPECT_TRUE(drill.finished());
     drill.tick();
     EXPECT_EQ(drill.ticks(), ticks);
-    EXPECT_EQ(drill.score(), scoreBefore);
+    EXPECT_EQ(drill.score(), 100 * 20 - 15 * ticks);
     EXPECT_EQ(drill.check(QStringLiteral("not even a number")), Outcome::Close);
     EXPECT_EQ(drill.right(), 20);
+}
+
+TEST(ArithmeticDrill, TicksAfterTheEndPutTheTimerScoreOnTheMeter)
+{
+    // 12 right and 8 wrong, one tick before each answer: the last "Check"
+    // leaves 60*12 - 10*20 - 35*8 = 240 on the meter; the next tick, with the
+    // clock stopped, replaces it with 100*12 - 15*20 - 60*8 = 420, and
+    // further ticks leave it there.
+    ArithmeticDrill drill(timesTableRules(), {});
+    for (int i = 0; i < 20; ++i) {
+        drill.tick();
+        drill.check(QString::number(drill.answer() + (i < 12 ? 0 : 1)));
+    }
+    ASSERT_TRUE(drill.finished());
+    EXPECT_EQ(drill.meter().value(), 240);
+    for (int i = 0; i < 3; ++i) {
+        drill.tick();
+        EXPECT_EQ(drill.ticks(), 20);
+        EXPECT_EQ(drill.score(), 420);
+        EXPECT_EQ(drill.meter().value(), 420);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -175,7 +195,8 @@ TEST(SeriesDrill, FirstClickOnlyDealsAndTheRowsFollowTheRule)
     EXPECT_EQ(drill.hidden(), 2);
     EXPECT_EQ(drill.answer(), 23);
     EXPECT_EQ(drill.right() + drill.wrong(), 0);
-    EXPECT_EQ(drill.meter().value(), 10);
+    // The dealing click sets the meter too: 17*0 - 0.
+    EXPECT_EQ(drill.meter().value(), 0);
 }
 
 TEST(SeriesDrill, AnswerMustBeExactlyTheNumbersText)
@@ -228,12 +249,16 @@ TEST(SeriesDrill, TenJudgedAnswersTakeElevenClicks)
 TEST(SeriesDrill, MeterIgnoresValuesAboveItsMaximumAndSinksWithTicks)
 {
     SeriesDrill drill({});
-    drill.click(QString());
-    drill.click(QStringLiteral("-1")); // 17*0 - 1 = -1: ignored
     EXPECT_EQ(drill.meter().value(), 10);
     drill.tick();
     drill.tick();
-    EXPECT_EQ(drill.meter().value(), 8);
+    EXPECT_EQ(drill.meter().value(), 8); // the clock runs before "Start" too
+    drill.click(QString());
+    EXPECT_EQ(drill.meter().value(), 0);
+    drill.click(QStringLiteral("-1")); // 17*0 - 1 = -1: ignored
+    EXPECT_EQ(drill.meter().value(), 0);
+    drill.tick(); // 0 - 1: ignored
+    EXPECT_EQ(drill.meter().value(), 0);
     for (int i = 0; i < 5; ++i)
         drill.click(QString::number(drill.answer()));
     EXPECT_EQ(drill.meter().value(), 17 * 5 - 1);

@@ -98,6 +98,12 @@ void playsTwentyAnswers(int (*combine)(int, int), const char* name)
     for (QLabel* l : {w->lblCorrect, w->lblNumCorrect, w->lblWrong, w->lblNumWrong})
         EXPECT_FALSE(l->isVisible());
     snapshot(*w, (std::string(name) + "-end").c_str());
+    // The clock has stopped, but a tick still puts the timer's score (with
+    // the final counts) on the meter; the final score shown stays.
+    w->Timer1Timer();
+    EXPECT_EQ(w->game().ticks(), 1);
+    EXPECT_EQ(w->meter->value(), 100 * 15 - 15 * 1 - 60 * 5);
+    EXPECT_EQ(w->lblFinalScoreValue->text(), QString::number(100 * 8 - 15 * 1 - 60 * 2));
     click(w->btnCheck);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(boxes.errors.isEmpty());
@@ -191,6 +197,7 @@ TEST(SeriesWindow, FirstClickDealsThenElevenClicksEndTheGame)
     click(w->btnCheck);
     EXPECT_EQ(w->btnCheck->text(), QStringLiteral("Check"));
     EXPECT_EQ(w->Edit1->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->meter->value(), 0); // 17*0 - 0, set by the dealing click too
     EXPECT_EQ(w->lblNumCorrect->text(), QStringLiteral("0"));
     EXPECT_EQ(w->lblNumWrong->text(), QStringLiteral("0"));
     for (int i = 0; i < 10; ++i) {
@@ -221,12 +228,21 @@ TEST(SeriesWindow, EnteringTheAnswerBoxEmptiesItAndTicksSinkTheMeter)
     w->Edit1->setText(QStringLiteral("12"));
     QTest::mouseClick(w->Edit1, Qt::LeftButton);
     EXPECT_TRUE(w->Edit1->text().isEmpty());
+    w->Timer1Timer(); // the clock runs before "Start" too
+    EXPECT_EQ(w->meter->value(), 9);
     click(w->btnCheck);
-    click(w->btnCheck);
+    EXPECT_EQ(w->meter->value(), 0);
+    click(w->btnCheck); // "0" is never the answer: 17*0 - 1 is ignored
     EXPECT_TRUE(w->imgWrong->isVisible());
+    EXPECT_EQ(w->meter->value(), 0);
     w->Timer1Timer();
     EXPECT_FALSE(w->imgWrong->isVisible());
-    EXPECT_EQ(w->meter->value(), 9);
+    answer(w->Edit1, w->btnCheck, QString::number(w->game().answer()));
+    EXPECT_TRUE(w->imgRight->isVisible());
+    EXPECT_EQ(w->meter->value(), 17 * 1 - 1);
+    w->Timer1Timer();
+    EXPECT_FALSE(w->imgRight->isVisible());
+    EXPECT_EQ(w->meter->value(), 17 * 1 - 1 - 1);
 }
 
 // ---------------------------------------------------------------------------
