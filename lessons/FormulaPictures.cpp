@@ -278,7 +278,7 @@ void drawTrapezoidFigure(QPainter& p, const QRectF& area, const Typesetter& labe
     p.restore();
 }
 
-struct FormulaSpec {
+struct FormulaLayout {
     const char* name;
     QSize size;
     int preferredPx;
@@ -287,9 +287,9 @@ struct FormulaSpec {
     int formulaWidth = 0;
 };
 
-const std::vector<FormulaSpec>& specs()
+const std::vector<FormulaLayout>& formulaLayouts()
 {
-    static const std::vector<FormulaSpec> all = {
+    static const std::vector<FormulaLayout> all = {
         {"imgFormulaAreaRectangle", {205, 21}, 22, rectangleFormula},
         {"imgFormulaAreaCircle", {131, 25}, 22, circleFormula},
         {"imgFormulaAreaRightTriangle", {229, 53}, 24, rightTriangleFormula},
@@ -300,9 +300,9 @@ const std::vector<FormulaSpec>& specs()
     return all;
 }
 
-const FormulaSpec& specOf(const QString& name)
+const FormulaLayout& layoutOf(const QString& name)
 {
-    for (const FormulaSpec& s : specs())
+    for (const FormulaLayout& s : formulaLayouts())
         if (name == QLatin1String(s.name))
             return s;
     throw Error(QStringLiteral("There is no formula picture \"%1\"").arg(name));
@@ -312,15 +312,15 @@ QSizeF sizeOf(const Box& b) { return {b.width, b.ascent + b.descent}; }
 
 // The largest type, up to the preferred size, at which the formula fits
 // its room with a pixel to spare all round.
-FormulaFit fit(const FormulaSpec& spec)
+FormulaFit fit(const FormulaLayout& layout)
 {
-    const QSizeF room(spec.formulaWidth > 0 ? spec.formulaWidth : spec.size.width(), spec.size.height());
-    for (int px = spec.preferredPx; px > 6; --px) {
-        const QSizeF size = sizeOf(spec.formula(Typesetter(px)));
+    const QSizeF room(layout.formulaWidth > 0 ? layout.formulaWidth : layout.size.width(), layout.size.height());
+    for (int px = layout.preferredPx; px > 6; --px) {
+        const QSizeF size = sizeOf(layout.formula(Typesetter(px)));
         if (size.width() <= room.width() - 2 && size.height() <= room.height() - 2)
             return {px, size};
     }
-    return {6, sizeOf(spec.formula(Typesetter(6)))};
+    return {6, sizeOf(layout.formula(Typesetter(6)))};
 }
 
 } // namespace
@@ -328,34 +328,34 @@ FormulaFit fit(const FormulaSpec& spec)
 QStringList formulaPictureNames()
 {
     QStringList names;
-    for (const FormulaSpec& s : specs())
+    for (const FormulaLayout& s : formulaLayouts())
         names << QLatin1String(s.name);
     return names;
 }
 
-QSize formulaDisplaySize(const QString& name) { return specOf(name).size; }
+QSize formulaDisplaySize(const QString& name) { return layoutOf(name).size; }
 
-FormulaFit formulaFit(const QString& name) { return fit(specOf(name)); }
+FormulaFit formulaFit(const QString& name) { return fit(layoutOf(name)); }
 
 QImage drawFormulaPicture(const QString& name)
 {
-    const FormulaSpec& spec = specOf(name);
-    const FormulaFit f = fit(spec);
+    const FormulaLayout& layout = layoutOf(name);
+    const FormulaFit f = fit(layout);
     const Typesetter t(f.fontPx);
-    const Box formula = spec.formula(t);
+    const Box formula = layout.formula(t);
 
-    QImage image(spec.size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(layout.size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(kInk);
-    const qreal roomWidth = spec.formulaWidth > 0 ? spec.formulaWidth : spec.size.width();
+    const qreal roomWidth = layout.formulaWidth > 0 ? layout.formulaWidth : layout.size.width();
     const qreal x = std::floor((roomWidth - formula.width) / 2);
-    const qreal baseline = std::floor((spec.size.height() - (formula.ascent + formula.descent)) / 2 + formula.ascent);
+    const qreal baseline = std::floor((layout.size.height() - (formula.ascent + formula.descent)) / 2 + formula.ascent);
     formula.paint(p, QPointF(x, baseline));
-    if (spec.formulaWidth > 0)
-        drawTrapezoidFigure(p, QRectF(spec.formulaWidth, 0, spec.size.width() - spec.formulaWidth, spec.size.height()),
+    if (layout.formulaWidth > 0)
+        drawTrapezoidFigure(p, QRectF(layout.formulaWidth, 0, layout.size.width() - layout.formulaWidth, layout.size.height()),
                             Typesetter(20));
     return image;
 }
