@@ -8,6 +8,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace tv {
 
 namespace {
@@ -17,6 +19,12 @@ const QColor ButtonFace(0xFD, 0xDE, 0xB5);
 const QColor LegendColour(0xFE, 0xEE, 0xD6);
 const QColor Label1Colour(0x80, 0x40, 0x00);
 const QString CaptionNotice = QStringLiteral(" - Mathematics for the Middle School");
+
+// The outer size 640 x 480 less a 4 px frame on three sides and a 30 px
+// caption bar: the right-hand column then ends at the client's right edge
+// and the graph's bottom 9 px above the client's.
+constexpr int ClientWidth = 640 - 8;
+constexpr int ClientHeight = 480 - 34;
 
 void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
 {
@@ -30,13 +38,13 @@ void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
 TfrmSREquationGrapher::TfrmSREquationGrapher(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSREquationGrapher"));
-    setFixedSize(640, 480);
+    setFixedSize(ClientWidth, ClientHeight);
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, WindowColour);
 
     lblTitle = new EffectLabel(QStringLiteral("Equation Grapher"), pixelFont(QStringLiteral("Arial"), 40, true),
                                QColor(0x00, 0x00, 0xFF), EffectLabel::Effect::Lowered, this);
-    lblTitle->setGeometry(0, 12, 640, 56);
+    lblTitle->setGeometry(0, 12, ClientWidth, 56);
     lblTitle->setAlignment(Qt::AlignCenter);
 
     EasyGraph1 = new TEasyGraph(this);
@@ -66,9 +74,13 @@ TfrmSREquationGrapher::TfrmSREquationGrapher(QWidget* parent) : QDialog(parent)
     lblHelp = new QLabel(QStringLiteral("Right Click - Zoom out\r\nLeft Click - Zoom In\r\n\r\n"
                                         "Right Click and Hold - Pan\r\nLeft Click and Hold - Shift Center Point\r\n"),
                          this);
-    lblHelp->setGeometry(column, 336, 640 - column - 2, 70);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblHelp->setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
+    // Its longest line is a little wider than the column: it starts early
+    // enough to show whole, still clear of the graph.
+    const int helpWidth = lblHelp->sizeHint().width();
+    const int helpLeft = std::max(EasyGraph1->geometry().right() + 4, std::min(column, ClientWidth - 2 - helpWidth));
+    lblHelp->setGeometry(helpLeft, 336, ClientWidth - helpLeft, 70);
     setColour(lblHelp, QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
 
     btnExit = new NagButton(QStringLiteral("Exit"), QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00), this);

@@ -50,7 +50,8 @@ protected:
 TEST_F(Grapher, StartsWithThreeCurvesAndTheDefaultView)
 {
     EXPECT_TRUE(w.windowTitle().startsWith("Tallyvale Equation Grapher"));
-    EXPECT_EQ(w.size(), QSize(640, 480));
+    // A 640 x 480 window: its client less the frame and caption bar.
+    EXPECT_EQ(w.size(), QSize(632, 446));
     EXPECT_EQ(w.EasyGraph1->geometry(), QRect(4, 80, 433, 357));
     struct Curve {
         const char* text;
@@ -114,9 +115,15 @@ TEST_F(Grapher, LayoutColoursAndTexts)
     // Everything on the right stays inside the window and clear of the graph.
     for (QWidget* c : std::initializer_list<QWidget*>{w.btnEditEquation, w.btnChangeColor, w.EGLegendList1,
                                                       w.NAGButton1, w.btnDeleteEquation, w.Label1, w.lblHelp, w.btnExit}) {
-        EXPECT_TRUE(QRect(0, 0, 640, 480).contains(c->geometry())) << c->metaObject()->className();
+        EXPECT_TRUE(w.rect().contains(c->geometry())) << c->metaObject()->className();
         EXPECT_FALSE(c->geometry().intersects(w.EasyGraph1->geometry()));
     }
+    // The column ends at the client's right edge; the help text shows whole.
+    EXPECT_EQ(w.EGLegendList1->geometry().right(), w.width() - 1);
+    const QRect help = w.lblHelp->fontMetrics().boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop,
+                                                             w.lblHelp->text().trimmed());
+    EXPECT_LE(help.width(), w.lblHelp->contentsRect().width());
+    EXPECT_LE(help.height(), w.lblHelp->contentsRect().height());
 }
 
 TEST_F(Grapher, LegendClickShowsTheCurvesTextInLabel1)
