@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <exception>
 #include <limits>
@@ -453,7 +454,9 @@ TMouseResult TGraphMouse::release(TMouseButton button, int, int)
     state_ = State::Idle;
     switch (ended) {
     case State::RubberBand:
-        if (cornerX_ == anchorX_ && cornerY_ == anchorY_)
+        // A hand that shakes a pixel or two while clicking means a click, not
+        // a zoom onto a rectangle a few pixels wide.
+        if (std::abs(cornerX_ - anchorX_) < kClickSlack && std::abs(cornerY_ - anchorY_) < kClickSlack)
             return {TMouseCommand::ZoomIn};
         return {TMouseCommand::ZoomToRect, anchorX_, anchorY_, cornerX_, cornerY_};
     case State::ZoomOutCandidate:

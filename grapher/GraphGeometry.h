@@ -167,6 +167,10 @@ struct TMouseResult {
 // that started it ends it.
 class TGraphMouse {
 public:
+    // A left press and release whose band stays smaller than this in both
+    // directions is a click.
+    static constexpr int kClickSlack = 3;
+
     enum class State { Idle, ZoomOutCandidate, Panning, RubberBand, ValueHint };
 
     TMouseAction MouseZoom = maRight;

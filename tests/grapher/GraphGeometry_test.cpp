@@ -404,6 +404,8 @@ TEST(Mouse, GesturesFollowTheStateTable)
         std::vector<Step> steps;
     } cases[] = {
         {"left click", {{Step::Press, B::Left, false, 50, 50, C::BandChanged}, {Step::Release, B::Left, false, 50, 50, C::ZoomIn}}},
+        {"left click with a shaking hand", {{Step::Press, B::Left, false, 50, 50, C::BandChanged}, {Step::Move, B::Left, false, 52, 48, C::BandChanged}, {Step::Release, B::Left, false, 52, 48, C::ZoomIn}}},
+        {"shortest left drag", {{Step::Press, B::Left, false, 50, 50, C::BandChanged}, {Step::Move, B::Left, false, 53, 53, C::BandChanged}, {Step::Release, B::Left, false, 53, 53, C::ZoomToRect}}},
         {"left drag", {{Step::Press, B::Left, false, 50, 50, C::BandChanged}, {Step::Move, B::Left, false, 70, 80, C::BandChanged}, {Step::Release, B::Left, false, 70, 80, C::ZoomToRect}}},
         {"right click", {{Step::Press, B::Right, false, 50, 50, C::None}, {Step::Release, B::Right, false, 50, 50, C::ZoomOut}}},
         {"right, two moves", {{Step::Press, B::Right, false, 50, 50, C::None}, {Step::Move, B::Right, false, 51, 50, C::None}, {Step::Move, B::Right, false, 52, 50, C::None}, {Step::Release, B::Right, false, 52, 50, C::ZoomOut}}},
