@@ -63,58 +63,160 @@ void TCustomExprParser::setExpression(const QString& text)
     }
 }
 
+namespace {
+// The small powers as the records work them out.
+inline long double square(long double a) { return a * a; }
+inline long double cube(long double a) { return a * a * a; }
+inline long double fourth(long double a)
+{
+    const long double q = a * a;
+    return q * q;
+}
+constexpr long double kLargest = std::numeric_limits<long double>::max();
+// Neither infinite nor NaN; one comparison.
+inline bool finite(long double v) { return std::fabs(v) <= kLargest; }
+} // namespace
+
 long double TCustomExprParser::Value()
 {
     FCalcError = false;
     if (!FHead)
         return 0;
-    // The arithmetic kinds run inline. The result just computed stays in a
-    // register for the next record, which often reads it: reading an 80-bit
-    // cell straight after writing it costs more than the operation.
-    const long double* lastCell = nullptr;
-    long double last = 0;
-    auto read = [&](const long double* cell) { return cell == lastCell ? last : *cell; };
-    for (TExprOperation* op = FHead; op; op = op->next) {
-        long double r;
-        switch (op->kind) {
-        case tkNegation: r = -read(op->operand1); break;
-        case tkAdd: r = read(op->operand1) + read(op->operand2); break;
-        case tkSubtract: r = read(op->operand1) - read(op->operand2); break;
-        case tkMultiply: r = read(op->operand1) * read(op->operand2); break;
-        case tkSquare: {
-            const long double a = read(op->operand1);
-            r = a * a;
-            break;
+    if (!FCompiled->steps.empty()) {
+        long double v;
+        try {
+            v = directValue();
+        } catch (const MathError&) {
+            v = 0.0L / 0.0L;  // the walk raises it again, from the record that comes first
         }
-        case tkCube: {
-            const long double a = read(op->operand1);
-            r = a * a * a;
-            break;
+        if (finite(v)) {
+            // The walk leaves the last good value in the root's cell, and a
+            // later failed evaluation returns it.
+            *FLast->result = v;
+            return v;
         }
-        case tkFourthPower: {
-            const long double a = read(op->operand1);
-            const long double q = a * a;
-            r = q * q;
-            break;
-        }
-        default:
-            op->error = 0;
-            op->routine(*op);
-            if (op->error) {
-                FCalcError = true;
-                return *FLast->result;
-            }
-            lastCell = op->result;
-            last = *lastCell;
-            continue;
-        }
-        if (!(std::fabs(r) <= std::numeric_limits<long double>::max())) [[unlikely]]
-            raiseFloatFault(r);
-        *op->result = r;
-        lastCell = op->result;
-        last = r;
     }
-    return last;
+    return referenceValue();
+}
+
+// NaN as soon as something needs the walk: a record would report an error
+// or fault. The arithmetic steps +, -, *, negation and the small powers are
+// not checked one by one: an infinity or NaN they make stays one through
+// every later such step, so the test of the final value (and of every value
+// handed to a division or a function) catches it.
+long double TCustomExprParser::directValue() const
+{
+    constexpr long double kWalk = std::numeric_limits<long double>::quiet_NaN();
+    const TExprStep* s = FCompiled->steps.data();
+    const TExprStep* const end = s + FCompiled->steps.size();
+    long double saved[kMaxSaved];
+    long double* below = saved;
+    long double top = 0;
+    for (; s != end; ++s) {
+        switch (s->code) {
+        case scPushLoad: *below++ = top; [[fallthrough]];
+        case scLoad: top = *s->cell; break;
+        case scPush: *below++ = top; break;
+        case scNegate: top = -top; break;
+        case scAdd: top = *--below + top; break;
+        case scSubtract: top = *--below - top; break;
+        case scMultiply: top = *--below * top; break;
+        case scDivide: {
+            const long double a = *--below;
+            if (!(top != 0 && finite(top)))
+                return kWalk;
+            top = a / top;
+            if (!finite(top))
+                return kWalk;
+            break;
+        }
+        case scAddM: top = top + *s->cell; break;
+        case scSubtractM: top = top - *s->cell; break;
+        case scMSubtract: top = *s->cell - top; break;
+        case scMultiplyM: top = top * *s->cell; break;
+        case scDivideM: {
+            const long double b = *s->cell;
+            if (!(b != 0 && finite(b)))
+                return kWalk;
+            top = top / b;
+            if (!finite(top))
+                return kWalk;
+            break;
+        }
+        case scMDivide: {
+            if (!(top != 0 && finite(top)))
+                return kWalk;
+            top = *s->cell / top;
+            if (!finite(top))
+                return kWalk;
+            break;
+        }
+        case scAddSquareM: top = top + square(*s->cell); break;
+        case scAddCubeM: top = top + cube(*s->cell); break;
+        case scAddFourthM: top = top + fourth(*s->cell); break;
+        case scMultiplySquareM: top = top * square(*s->cell); break;
+        case scMultiplyCubeM: top = top * cube(*s->cell); break;
+        case scMultiplyFourthM: top = top * fourth(*s->cell); break;
+        case scSubtractSquareM: top = top - square(*s->cell); break;
+        case scSubtractCubeM: top = top - cube(*s->cell); break;
+        case scSubtractFourthM: top = top - fourth(*s->cell); break;
+        case scSquareMSubtract: top = square(*s->cell) - top; break;
+        case scCubeMSubtract: top = cube(*s->cell) - top; break;
+        case scFourthMSubtract: top = fourth(*s->cell) - top; break;
+        case scSquare: top = top * top; break;
+        case scCube: top = top * top * top; break;
+        case scFourth: {
+            const long double q = top * top;
+            top = q * q;
+            break;
+        }
+        case scPushSquareM: *below++ = top; [[fallthrough]];
+        case scSquareM: {
+            const long double a = *s->cell;
+            top = a * a;
+            break;
+        }
+        case scPushCubeM: *below++ = top; [[fallthrough]];
+        case scCubeM: {
+            const long double a = *s->cell;
+            top = a * a * a;
+            break;
+        }
+        case scPushFourthM: *below++ = top; [[fallthrough]];
+        case scFourthM: {
+            const long double a = *s->cell;
+            const long double q = a * a;
+            top = q * q;
+            break;
+        }
+        case scCall1:
+            if (!finite(top))
+                return kWalk;
+            top = s->one(top);
+            if (!finite(top))
+                return kWalk;
+            break;
+        case scCall2: {
+            const long double a = *--below;
+            if (!finite(a) || !finite(top))
+                return kWalk;
+            top = s->two(a, top);
+            if (!finite(top))
+                return kWalk;
+            break;
+        }
+        case scCall2M: {
+            const long double b = *s->cell;
+            if (!finite(top) || !finite(b))
+                return kWalk;
+            top = s->two(top, b);
+            if (!finite(top))
+                return kWalk;
+            break;
+        }
+        }
+    }
+    return top;  // Value() tests it
 }
 
 long double TCustomExprParser::referenceValue()

@@ -89,12 +89,76 @@ struct TExprOperation {
     unsigned char error = 0;
 };
 
+// A pure function of one or two operands as the direct evaluation calls it:
+// the result, or a NaN (or a throw) where its record reports an error.
+using TExprKernel1 = long double (*)(long double);
+using TExprKernel2 = long double (*)(long double, long double);
+
+// The direct evaluation: the same operations in postfix order on a stack
+// whose top stays in a register. "M" steps take one operand from a cell (a
+// variable or a constant), so the common shapes need no load of their own.
+enum TExprStepCode : unsigned char {
+    scLoad,        // top = *cell
+    scPush,        // save top below
+    scNegate,      // top = -top
+    scAdd,         // top = saved + top
+    scSubtract,    // top = saved - top
+    scMultiply,    // top = saved * top
+    scDivide,      // top = saved / top
+    scAddM,        // top = top + *cell
+    scSubtractM,   // top = top - *cell
+    scMSubtract,   // top = *cell - top
+    scMultiplyM,   // top = top * *cell
+    scDivideM,     // top = top / *cell
+    scMDivide,     // top = *cell / top
+    scSquare,      // top = top * top
+    scCube,
+    scFourth,
+    scSquareM,     // top = *cell squared
+    scCubeM,
+    scFourthM,
+    scCall1,       // top = one(top)
+    scCall2,       // top = two(saved, top)
+    scCall2M,      // top = two(top, *cell)
+    // The first step of a right operand that is worked out itself: save
+    // top below, then as without "Push".
+    scPushLoad,
+    scPushSquareM,
+    scPushCubeM,
+    scPushFourthM,
+    // top op a small power of *cell: the operand of a sum, difference or
+    // product that is itself X^2, X^3 or X^4 needs no save.
+    scAddSquareM,
+    scAddCubeM,
+    scAddFourthM,
+    scMultiplySquareM,
+    scMultiplyCubeM,
+    scMultiplyFourthM,
+    scSubtractSquareM,   // top - *cell^2
+    scSubtractCubeM,
+    scSubtractFourthM,
+    scSquareMSubtract,   // *cell^2 - top
+    scCubeMSubtract,
+    scFourthMSubtract,
+};
+struct TExprStep {
+    TExprStepCode code = scLoad;
+    const long double* cell = nullptr;
+    TExprKernel1 one = nullptr;
+    TExprKernel2 two = nullptr;
+};
+
 // The records and the cells they own (constants and results). Variables'
 // cells belong to whoever registered them.
 struct TCompiledExpression {
     std::vector<TExprOperation> records;   // in link order
     std::unique_ptr<long double[]> cells;  // constants, then results
     std::size_t cellCount = 0;
+    // Empty when some record's routine is not a pure function of its
+    // operands (random numbers, routines registered from outside): the
+    // records are then walked one by one.
+    std::vector<TExprStep> steps;
+    int stackDepth = 0;  // values saved below the top at most
 };
 
 // ---- Name tables -----------------------------------------------------------
@@ -128,9 +192,13 @@ public:
     bool CalcError() const { return FCalcError; }
 
     // Evaluates the compiled list; 0 when there is none. Never allocates.
+    // Runs the direct steps when there are some and falls back on the
+    // record walk whenever anything is out of the ordinary (an error, a
+    // fault, a value that is not finite), so errors, messages and the cells
+    // read after an error are those of the walk.
     long double Value();
-    // The same by calling every record's routine in turn, with nothing run
-    // inline; Value() must agree with it exactly.
+    // The same by calling every record's routine in turn, in link order;
+    // Value() must agree with it exactly.
     long double referenceValue();
 
     // Writing compiles the text (an empty text leaves the parser empty). On
@@ -161,10 +229,21 @@ public:
     // compiled list written back as a fully bracketed text, e.g.
     // "((A-B)-C)", "(-square(X))", "SIN((X*2))".
     std::vector<int> compiledKinds() const;
+    // True when Value() runs the direct steps rather than walking the
+    // records (it walks them for RND, RANDOM and routines registered from
+    // outside).
+    bool evaluatesDirectly() const { return FCompiled && !FCompiled->steps.empty(); }
     QString compiledForm() const;
 
 private:
     void clearCompiled();
+    long double directValue() const;
+
+public:
+    // Values the direct evaluation keeps below the top at most.
+    static constexpr int kMaxSaved = 24;
+
+private:
 
     TExprNameTables FTables;
     QString FExpression;
