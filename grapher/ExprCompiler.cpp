@@ -477,12 +477,33 @@ public:
     {
         operation(m_compiled.records.back());
         if (m_ok && m_maxDepth <= TCustomExprParser::kMaxSaved) {
+            chooseHotOperand();
             m_compiled.steps = std::move(m_steps);
             m_compiled.stackDepth = m_maxDepth;
         }
     }
 
 private:
+    // The cell most steps read (usually X) is read once per evaluation when
+    // two or more steps read it.
+    void chooseHotOperand()
+    {
+        std::unordered_map<const long double*, int> reads;
+        const long double* hot = nullptr;
+        int most = 1;
+        for (const TExprStep& step : m_steps)
+            if (step.code < scLoadR && ++reads[step.cell] > most) {
+                most = reads[step.cell];
+                hot = step.cell;
+            }
+        if (!hot)
+            return;
+        for (TExprStep& step : m_steps)
+            if (step.code < scLoadR && step.cell == hot)
+                step.code = TExprStepCode(step.code + kExprHotOffset);
+        m_compiled.hot = hot;
+    }
+
     const TExprOperation* producer(const long double* cell) const
     {
         const auto it = m_producer.find(cell);

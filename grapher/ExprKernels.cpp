@@ -421,11 +421,12 @@ inline int reduce(long double x, long double& hi, long double& lo)
 // sin(x + y) for |x| <= pi/4, |y| tiny: x + tail.
 inline long double sinTail(long double x, long double y, long double z)
 {
-    const long double r =
-        kSin[1] +
-        z * (kSin[2] +
-             z * (kSin[3] +
-                  z * (kSin[4] + z * (kSin[5] + z * (kSin[6] + z * (kSin[7] + z * (kSin[8] + z * kSin[9])))))));
+    // Estrin's scheme: the same terms, in fewer dependent steps.
+    const long double z2 = z * z;
+    const long double z4 = z2 * z2;
+    const long double r = (kSin[1] + z * kSin[2]) + z2 * (kSin[3] + z * kSin[4]) +
+                          z4 * ((kSin[5] + z * kSin[6]) + z2 * (kSin[7] + z * kSin[8]) +
+                                z4 * kSin[9]);
     const long double v = z * x;
     return (v * kSin[0] + v * z * r) + y * (1 - 0.5L * z);
 }
@@ -433,14 +434,14 @@ inline long double sinTail(long double x, long double y, long double z)
 inline void cosParts(long double x, long double y, long double z, long double& w,
                      long double& tail)
 {
-    const long double r =
-        kCos[0] +
-        z * (kCos[1] +
-             z * (kCos[2] +
-                  z * (kCos[3] + z * (kCos[4] + z * (kCos[5] + z * (kCos[6] + z * (kCos[7] + z * (kCos[8] + z * kCos[9]))))))));
+    const long double z2 = z * z;
+    const long double z4 = z2 * z2;
+    const long double r = (kCos[0] + z * kCos[1]) + z2 * (kCos[2] + z * kCos[3]) +
+                          z4 * ((kCos[4] + z * kCos[5]) + z2 * (kCos[6] + z * kCos[7]) +
+                                z4 * (kCos[8] + z * kCos[9]));
     const long double hz = 0.5L * z;
     w = 1 - hz;
-    tail = ((1 - w) - hz) + (z * z * r - x * y);
+    tail = ((1 - w) - hz) + (z2 * r - x * y);
 }
 
 inline long double notANumber(long double x) { return x - x; }
@@ -502,14 +503,19 @@ inline int sinCosPairs(long double x, long double& sh, long double& sl, long dou
 }
 } // namespace
 
-long double tan(long double x)
+long double tan(long double x, bool* cosineZero)
 {
+    if (cosineZero)
+        *cosineZero = false;
     if (!(std::fabs(x) <= kLargest))
         return notANumber(x);
     if (std::fabs(x) < 0x1p-40L)
         return x;  // x^3/3 is far below half a unit
     long double sh, sl, ch, cl;
     const int n = sinCosPairs(x, sh, sl, ch, cl);
+    // cos(x) rounds to what cos() gives: ch + cl, or sh + sl turned a quarter.
+    if (cosineZero)
+        *cosineZero = (n & 1 ? sh + sl : ch + cl) == 0;
     return n & 1 ? -divide(ch, cl, sh, sl) : divide(sh, sl, ch, cl);
 }
 

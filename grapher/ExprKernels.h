@@ -8,8 +8,9 @@ namespace tv::kernels {
 
 long double sin(long double x);
 long double cos(long double x);
-// sin x / cos x worked out as one quotient.
-long double tan(long double x);
+// sin x / cos x worked out as one quotient; *cosineZero tells whether cos
+// would give 0 for x.
+long double tan(long double x, bool* cosineZero = nullptr);
 // cos x / sin x worked out as one quotient.
 long double cot(long double x);
 long double exp(long double x);

@@ -109,13 +109,66 @@ long double TCustomExprParser::directValue() const
     constexpr long double kWalk = std::numeric_limits<long double>::quiet_NaN();
     const TExprStep* s = FCompiled->steps.data();
     const TExprStep* const end = s + FCompiled->steps.size();
+    const long double hot = FCompiled->hot ? *FCompiled->hot : 0;
     long double saved[kMaxSaved];
     long double* below = saved;
     long double top = 0;
     for (; s != end; ++s) {
         switch (s->code) {
-        case scPushLoad: *below++ = top; [[fallthrough]];
-        case scLoad: top = *s->cell; break;
+#define TV_CELL_CASES(M, OPERAND)                                                                \
+    case scPushLoad##M: *below++ = top; [[fallthrough]];                                       \
+    case scLoad##M: top = OPERAND; break;                                                      \
+    case scAddM##M: top = top + OPERAND; break;                                                \
+    case scSubtractM##M: top = top - OPERAND; break;                                           \
+    case scMSubtract##M: top = OPERAND - top; break;                                           \
+    case scMultiplyM##M: top = top * OPERAND; break;                                           \
+    case scDivideM##M: {                                                                       \
+        const long double b = OPERAND;                                                         \
+        if (!(b != 0 && finite(b)))                                                            \
+            return kWalk;                                                                      \
+        top = top / b;                                                                         \
+        if (!finite(top))                                                                      \
+            return kWalk;                                                                      \
+        break;                                                                                 \
+    }                                                                                          \
+    case scMDivide##M: {                                                                       \
+        if (!(top != 0 && finite(top)))                                                        \
+            return kWalk;                                                                      \
+        top = OPERAND / top;                                                                   \
+        if (!finite(top))                                                                      \
+            return kWalk;                                                                      \
+        break;                                                                                 \
+    }                                                                                          \
+    case scPushSquareM##M: *below++ = top; [[fallthrough]];                                    \
+    case scSquareM##M: top = square(OPERAND); break;                                           \
+    case scPushCubeM##M: *below++ = top; [[fallthrough]];                                      \
+    case scCubeM##M: top = cube(OPERAND); break;                                               \
+    case scPushFourthM##M: *below++ = top; [[fallthrough]];                                    \
+    case scFourthM##M: top = fourth(OPERAND); break;                                           \
+    case scCall2M##M: {                                                                        \
+        const long double b = OPERAND;                                                         \
+        if (!finite(top) || !finite(b))                                                        \
+            return kWalk;                                                                      \
+        top = s->two(top, b);                                                                  \
+        if (!finite(top))                                                                      \
+            return kWalk;                                                                      \
+        break;                                                                                 \
+    }                                                                                          \
+    case scAddSquareM##M: top = top + square(OPERAND); break;                                  \
+    case scAddCubeM##M: top = top + cube(OPERAND); break;                                      \
+    case scAddFourthM##M: top = top + fourth(OPERAND); break;                                  \
+    case scMultiplySquareM##M: top = top * square(OPERAND); break;                             \
+    case scMultiplyCubeM##M: top = top * cube(OPERAND); break;                                 \
+    case scMultiplyFourthM##M: top = top * fourth(OPERAND); break;                             \
+    case scSubtractSquareM##M: top = top - square(OPERAND); break;                             \
+    case scSubtractCubeM##M: top = top - cube(OPERAND); break;                                 \
+    case scSubtractFourthM##M: top = top - fourth(OPERAND); break;                             \
+    case scSquareMSubtract##M: top = square(OPERAND) - top; break;                             \
+    case scCubeMSubtract##M: top = cube(OPERAND) - top; break;                                 \
+    case scFourthMSubtract##M: top = fourth(OPERAND) - top; break;
+            TV_CELL_CASES(, *s->cell)
+            TV_CELL_CASES(R, hot)
+#undef TV_CELL_CASES
         case scPush: *below++ = top; break;
         case scNegate: top = -top; break;
         case scAdd: top = *--below + top; break;
@@ -130,65 +183,9 @@ long double TCustomExprParser::directValue() const
                 return kWalk;
             break;
         }
-        case scAddM: top = top + *s->cell; break;
-        case scSubtractM: top = top - *s->cell; break;
-        case scMSubtract: top = *s->cell - top; break;
-        case scMultiplyM: top = top * *s->cell; break;
-        case scDivideM: {
-            const long double b = *s->cell;
-            if (!(b != 0 && finite(b)))
-                return kWalk;
-            top = top / b;
-            if (!finite(top))
-                return kWalk;
-            break;
-        }
-        case scMDivide: {
-            if (!(top != 0 && finite(top)))
-                return kWalk;
-            top = *s->cell / top;
-            if (!finite(top))
-                return kWalk;
-            break;
-        }
-        case scAddSquareM: top = top + square(*s->cell); break;
-        case scAddCubeM: top = top + cube(*s->cell); break;
-        case scAddFourthM: top = top + fourth(*s->cell); break;
-        case scMultiplySquareM: top = top * square(*s->cell); break;
-        case scMultiplyCubeM: top = top * cube(*s->cell); break;
-        case scMultiplyFourthM: top = top * fourth(*s->cell); break;
-        case scSubtractSquareM: top = top - square(*s->cell); break;
-        case scSubtractCubeM: top = top - cube(*s->cell); break;
-        case scSubtractFourthM: top = top - fourth(*s->cell); break;
-        case scSquareMSubtract: top = square(*s->cell) - top; break;
-        case scCubeMSubtract: top = cube(*s->cell) - top; break;
-        case scFourthMSubtract: top = fourth(*s->cell) - top; break;
-        case scSquare: top = top * top; break;
-        case scCube: top = top * top * top; break;
-        case scFourth: {
-            const long double q = top * top;
-            top = q * q;
-            break;
-        }
-        case scPushSquareM: *below++ = top; [[fallthrough]];
-        case scSquareM: {
-            const long double a = *s->cell;
-            top = a * a;
-            break;
-        }
-        case scPushCubeM: *below++ = top; [[fallthrough]];
-        case scCubeM: {
-            const long double a = *s->cell;
-            top = a * a * a;
-            break;
-        }
-        case scPushFourthM: *below++ = top; [[fallthrough]];
-        case scFourthM: {
-            const long double a = *s->cell;
-            const long double q = a * a;
-            top = q * q;
-            break;
-        }
+        case scSquare: top = square(top); break;
+        case scCube: top = cube(top); break;
+        case scFourth: top = fourth(top); break;
         case scCall1:
             if (!finite(top))
                 return kWalk;
@@ -201,15 +198,6 @@ long double TCustomExprParser::directValue() const
             if (!finite(a) || !finite(top))
                 return kWalk;
             top = s->two(a, top);
-            if (!finite(top))
-                return kWalk;
-            break;
-        }
-        case scCall2M: {
-            const long double b = *s->cell;
-            if (!finite(top) || !finite(b))
-                return kWalk;
-            top = s->two(top, b);
             if (!finite(top))
                 return kWalk;
             break;

@@ -96,51 +96,62 @@ using TExprKernel2 = long double (*)(long double, long double);
 
 // The direct evaluation: the same operations in postfix order on a stack
 // whose top stays in a register. "M" steps take one operand from a cell (a
-// variable or a constant), so the common shapes need no load of their own.
+// variable or a constant), so the common shapes need no load of their own;
+// each has an "R" twin that takes the operand most steps read (usually X)
+// from a register loaded once per evaluation instead.
+#define TV_EXPR_CELL_STEPS(STEP)                                                               \
+    STEP(Load)              /* top = *cell */                                                  \
+    STEP(AddM)              /* top = top + *cell */                                            \
+    STEP(SubtractM)         /* top = top - *cell */                                            \
+    STEP(MSubtract)         /* top = *cell - top */                                            \
+    STEP(MultiplyM)         /* top = top * *cell */                                            \
+    STEP(DivideM)           /* top = top / *cell */                                            \
+    STEP(MDivide)           /* top = *cell / top */                                            \
+    STEP(SquareM)           /* top = *cell squared */                                          \
+    STEP(CubeM)                                                                                \
+    STEP(FourthM)                                                                              \
+    STEP(Call2M)            /* top = two(top, *cell) */                                        \
+    /* The first step of a right operand worked out itself: save top below first. */           \
+    STEP(PushLoad)                                                                             \
+    STEP(PushSquareM)                                                                          \
+    STEP(PushCubeM)                                                                            \
+    STEP(PushFourthM)                                                                          \
+    /* top op a small power of *cell: such an operand needs no save. */                        \
+    STEP(AddSquareM)                                                                           \
+    STEP(AddCubeM)                                                                             \
+    STEP(AddFourthM)                                                                           \
+    STEP(MultiplySquareM)                                                                      \
+    STEP(MultiplyCubeM)                                                                        \
+    STEP(MultiplyFourthM)                                                                      \
+    STEP(SubtractSquareM)   /* top - *cell^2 */                                                \
+    STEP(SubtractCubeM)                                                                        \
+    STEP(SubtractFourthM)                                                                      \
+    STEP(SquareMSubtract)   /* *cell^2 - top */                                                \
+    STEP(CubeMSubtract)                                                                        \
+    STEP(FourthMSubtract)
+
+#define TV_EXPR_STEP_M(name) sc##name,
+#define TV_EXPR_STEP_R(name) sc##name##R,
 enum TExprStepCode : unsigned char {
-    scLoad,        // top = *cell
+    TV_EXPR_CELL_STEPS(TV_EXPR_STEP_M)
+    TV_EXPR_CELL_STEPS(TV_EXPR_STEP_R)
     scPush,        // save top below
     scNegate,      // top = -top
     scAdd,         // top = saved + top
     scSubtract,    // top = saved - top
     scMultiply,    // top = saved * top
     scDivide,      // top = saved / top
-    scAddM,        // top = top + *cell
-    scSubtractM,   // top = top - *cell
-    scMSubtract,   // top = *cell - top
-    scMultiplyM,   // top = top * *cell
-    scDivideM,     // top = top / *cell
-    scMDivide,     // top = *cell / top
     scSquare,      // top = top * top
     scCube,
     scFourth,
-    scSquareM,     // top = *cell squared
-    scCubeM,
-    scFourthM,
     scCall1,       // top = one(top)
     scCall2,       // top = two(saved, top)
-    scCall2M,      // top = two(top, *cell)
-    // The first step of a right operand that is worked out itself: save
-    // top below, then as without "Push".
-    scPushLoad,
-    scPushSquareM,
-    scPushCubeM,
-    scPushFourthM,
-    // top op a small power of *cell: the operand of a sum, difference or
-    // product that is itself X^2, X^3 or X^4 needs no save.
-    scAddSquareM,
-    scAddCubeM,
-    scAddFourthM,
-    scMultiplySquareM,
-    scMultiplyCubeM,
-    scMultiplyFourthM,
-    scSubtractSquareM,   // top - *cell^2
-    scSubtractCubeM,
-    scSubtractFourthM,
-    scSquareMSubtract,   // *cell^2 - top
-    scCubeMSubtract,
-    scFourthMSubtract,
 };
+#undef TV_EXPR_STEP_M
+#undef TV_EXPR_STEP_R
+// The R twin of an M step.
+constexpr int kExprHotOffset = int(scLoadR) - int(scLoad);
+
 struct TExprStep {
     TExprStepCode code = scLoad;
     const long double* cell = nullptr;
@@ -159,6 +170,8 @@ struct TCompiledExpression {
     // records are then walked one by one.
     std::vector<TExprStep> steps;
     int stackDepth = 0;  // values saved below the top at most
+    // The operand of the R steps, read once per evaluation.
+    const long double* hot = nullptr;
 };
 
 // ---- Name tables -----------------------------------------------------------
