@@ -216,9 +216,20 @@ inline long double fromParts(u64 mantissa, int exponent, bool negative)
 // 2^k for k in the normal range.
 inline long double powerOfTwo(int k) { return fromParts(u64{1} << 63, k, false); }
 
+// 2^k for |k| < 1023 by way of a double, which needs no 80-bit store.
+inline long double smallPowerOfTwo(int k)
+{
+    const u64 bits = u64(k + 1023) << 52;
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    return d;
+}
+
 // x * 2^k with one rounding, also when the result is tiny or huge.
 inline long double scale(long double x, int k)
 {
+    if (k > -1023 && k < 1023)
+        return x * smallPowerOfTwo(k);
     if (k >= -16382 && k <= 16383)
         return x * powerOfTwo(k);
     const int half = k / 2;
@@ -444,6 +455,22 @@ inline void cosParts(long double x, long double y, long double z, long double& w
     tail = ((1 - w) - hz) + (z2 * r - x * y);
 }
 
+// (e^r - 1 - r) / r^2 for |r| <= ln2/128, by Estrin's scheme.
+inline long double expSeries(long double r)
+{
+    const long double r2 = r * r;
+    return (kExp[0] + r * kExp[1]) + r2 * ((kExp[2] + r * kExp[3]) + r2 * (kExp[4] + r * kExp[5]));
+}
+// c[0] + c[1] z + ... + c[9] z^9 by Estrin's scheme.
+inline long double series10(const long double* c, long double z)
+{
+    const long double z2 = z * z;
+    const long double z4 = z2 * z2;
+    const long double z8 = z4 * z4;
+    return ((c[0] + z * c[1]) + z2 * (c[2] + z * c[3])) +
+           z4 * ((c[4] + z * c[5]) + z2 * (c[6] + z * c[7])) + z8 * (c[8] + z * c[9]);
+}
+
 inline long double notANumber(long double x) { return x - x; }
 
 } // namespace
@@ -548,9 +575,7 @@ long double expScaled(long double x, int extra)
     const int m = int((kk - j) / 64);
     const long double rHi = x - k * kLn2By64Hi;  // exact
     const long double r = rHi - k * kLn2By64Lo;
-    const long double p =
-        r + r * r *
-                (kExp[0] + r * (kExp[1] + r * (kExp[2] + r * (kExp[3] + r * (kExp[4] + r * kExp[5])))));
+    const long double p = r + r * r * expSeries(r);
     const long double t = kExp2Table[j][0];
     const long double v = t + (kExp2Table[j][1] + t * p);
     return scale(v, m + extra);
@@ -566,11 +591,9 @@ void expPair(long double x, long double& hi, long double& lo)
     const int m = int((kk - j) / 64);
     const long double rHi = x - k * kLn2By64Hi;
     const long double r = rHi - k * kLn2By64Lo;
-    const long double p =
-        r + r * r *
-                (kExp[0] + r * (kExp[1] + r * (kExp[2] + r * (kExp[3] + r * (kExp[4] + r * kExp[5])))));
+    const long double p = r + r * r * expSeries(r);
     const long double t = kExp2Table[j][0];
-    const long double scaleBy = powerOfTwo(m);
+    const long double scaleBy = smallPowerOfTwo(m);
     hi = t * scaleBy;
     lo = (kExp2Table[j][1] + t * p) * scaleBy;
 }
@@ -588,11 +611,7 @@ long double sinh(long double x)
     long double v;
     if (a < 1) {
         const long double z = a * a;
-        const long double r =
-            kSinh[0] +
-            z * (kSinh[1] +
-                 z * (kSinh[2] +
-                      z * (kSinh[3] + z * (kSinh[4] + z * (kSinh[5] + z * (kSinh[6] + z * (kSinh[7] + z * (kSinh[8] + z * kSinh[9]))))))));
+        const long double r = series10(kSinh, z);
         v = a + a * z * r;
     } else if (a < 40) {
         // e^a - e^-a loses bits; e^a kept as an unrounded pair loses none.
@@ -613,11 +632,7 @@ long double cosh(long double x)
         return a;
     if (a < 0.5L) {
         const long double z = a * a;
-        const long double r =
-            kCosh[1] +
-            z * (kCosh[2] +
-                 z * (kCosh[3] +
-                      z * (kCosh[4] + z * (kCosh[5] + z * (kCosh[6] + z * (kCosh[7] + z * (kCosh[8] + z * (kCosh[9] + z * kCosh[10]))))))));
+        const long double r = series10(kCosh + 1, z);
         return 1 + z * (kCosh[0] + z * r);
     }
     if (a < 40) {
