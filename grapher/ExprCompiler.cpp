@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
+#include <limits>
 #include <locale.h>
 #include <map>
 #include <string>
@@ -510,6 +511,14 @@ private:
         return it == m_producer.end() ? nullptr : it->second;
     }
     bool isLeaf(const long double* cell) const { return !producer(cell); }
+    // A number of the text (its cell never changes) that can divide.
+    bool isNonZeroConstant(const long double* cell) const
+    {
+        const long double* first = m_compiled.cells.get();
+        if (!isLeaf(cell) || cell < first || cell >= first + m_compiled.cellCount)
+            return false;
+        return *cell != 0 && std::fabs(*cell) <= std::numeric_limits<long double>::max();
+    }
     void add(TExprStepCode code, const long double* cell = nullptr, TExprKernel1 one = nullptr,
              TExprKernel2 two = nullptr)
     {
@@ -565,7 +574,10 @@ private:
                 TExprStepCode leftCell, int rightPowers = -1, int leftPowers = -1)
     {
         int power = -1;
-        if (isLeaf(op.operand2)) {
+        if (saved == scDivide && isNonZeroConstant(op.operand2)) {
+            value(op.operand1);
+            add(scDivideByConstant, op.operand2);
+        } else if (isLeaf(op.operand2)) {
             value(op.operand1);
             add(rightCell, op.operand2);
         } else if (isLeaf(op.operand1)) {

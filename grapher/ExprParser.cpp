@@ -183,6 +183,7 @@ long double TCustomExprParser::directValue() const
                 return kWalk;
             break;
         }
+        case scDivideByConstant: top = top / *s->cell; break;
         case scSquare: top = square(top); break;
         case scCube: top = cube(top); break;
         case scFourth: top = fourth(top); break;

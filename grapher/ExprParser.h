@@ -146,6 +146,9 @@ enum TExprStepCode : unsigned char {
     scFourth,
     scCall1,       // top = one(top)
     scCall2,       // top = two(saved, top)
+    // top / *cell for a constant that is neither 0 nor infinite: like a
+    // product, it keeps an infinity or NaN and needs no test of its own.
+    scDivideByConstant,
 };
 #undef TV_EXPR_STEP_M
 #undef TV_EXPR_STEP_R
