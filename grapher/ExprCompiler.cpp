@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
+#include <limits>
 #include <locale.h>
 #include <map>
 #include <string>
@@ -129,6 +130,8 @@ struct TermRecord {
     TExprRoutine routine = nullptr;
     long double* cell = nullptr;
 };
+
+void buildSteps(TCompiledExpression& compiled);
 
 class Compiler {
 public:
@@ -455,8 +458,214 @@ std::unique_ptr<TCompiledExpression> Compiler::compile()
     }
     for (std::size_t i = 0; i + 1 < compiled->records.size(); ++i)
         compiled->records[i].next = &compiled->records[i + 1];
+    buildSteps(*compiled);
     return compiled;
 }
+
+// Writes the records as postfix steps for the direct evaluation, starting
+// from the root and taking each operand from the record whose result cell it
+// is. Operands read from cells of their own (variables and constants) are
+// folded into the step that uses them.
+class StepWriter {
+public:
+    explicit StepWriter(TCompiledExpression& compiled) : m_compiled(compiled)
+    {
+        for (const TExprOperation& op : compiled.records)
+            m_producer.emplace(op.result, &op);
+    }
+
+    void write()
+    {
+        operation(m_compiled.records.back());
+        if (m_ok && m_maxDepth <= TCustomExprParser::kMaxSaved) {
+            chooseHotOperand();
+            m_compiled.steps = std::move(m_steps);
+            m_compiled.stackDepth = m_maxDepth;
+        }
+    }
+
+private:
+    // The cell most steps read (usually X) is read once per evaluation when
+    // two or more steps read it.
+    void chooseHotOperand()
+    {
+        std::unordered_map<const long double*, int> reads;
+        const long double* hot = nullptr;
+        int most = 1;
+        for (const TExprStep& step : m_steps)
+            if (step.code < scLoadR && ++reads[step.cell] > most) {
+                most = reads[step.cell];
+                hot = step.cell;
+            }
+        if (!hot)
+            return;
+        for (TExprStep& step : m_steps)
+            if (step.code < scLoadR && step.cell == hot)
+                step.code = TExprStepCode(step.code + kExprHotOffset);
+        m_compiled.hot = hot;
+    }
+
+    const TExprOperation* producer(const long double* cell) const
+    {
+        const auto it = m_producer.find(cell);
+        return it == m_producer.end() ? nullptr : it->second;
+    }
+    bool isLeaf(const long double* cell) const { return !producer(cell); }
+    // A number of the text (its cell never changes) that can divide.
+    bool isNonZeroConstant(const long double* cell) const
+    {
+        const long double* first = m_compiled.cells.get();
+        if (!isLeaf(cell) || cell < first || cell >= first + m_compiled.cellCount)
+            return false;
+        return *cell != 0 && std::fabs(*cell) <= std::numeric_limits<long double>::max();
+    }
+    void add(TExprStepCode code, const long double* cell = nullptr, TExprKernel1 one = nullptr,
+             TExprKernel2 two = nullptr)
+    {
+        if (m_pushPending) {
+            m_pushPending = false;
+            switch (code) {
+            case scLoad: code = scPushLoad; break;
+            case scSquareM: code = scPushSquareM; break;
+            case scCubeM: code = scPushCubeM; break;
+            case scFourthM: code = scPushFourthM; break;
+            default: m_steps.push_back(TExprStep{scPush});
+            }
+        }
+        m_steps.push_back(TExprStep{code, cell, one, two});
+    }
+    // The save is folded into the next step when that step reads a cell.
+    void push()
+    {
+        m_pushPending = true;
+        if (++m_depth > m_maxDepth)
+            m_maxDepth = m_depth;
+    }
+    void pop(TExprStepCode code, TExprKernel2 two = nullptr)
+    {
+        add(code, nullptr, nullptr, two);
+        --m_depth;
+    }
+    void value(const long double* cell)
+    {
+        if (const TExprOperation* op = producer(cell))
+            operation(*op);
+        else
+            add(scLoad, cell);
+    }
+    // The record making cell when it is a square, cube or fourth power of a
+    // variable or constant: 0, 1 or 2 for the three, -1 otherwise.
+    int smallPowerOfLeaf(const long double* cell) const
+    {
+        const TExprOperation* op = producer(cell);
+        if (!op || !isLeaf(op->operand1))
+            return -1;
+        switch (op->kind) {
+        case tkSquare: return 0;
+        case tkCube: return 1;
+        case tkFourthPower: return 2;
+        default: return -1;
+        }
+    }
+    // a op b. Sum and product give the same bits either way round. The
+    // step families are {square, cube, fourth} in code order; none for
+    // division.
+    void binary(const TExprOperation& op, TExprStepCode saved, TExprStepCode rightCell,
+                TExprStepCode leftCell, int rightPowers = -1, int leftPowers = -1)
+    {
+        int power = -1;
+        if (saved == scDivide && isNonZeroConstant(op.operand2)) {
+            value(op.operand1);
+            add(scDivideByConstant, op.operand2);
+        } else if (isLeaf(op.operand2)) {
+            value(op.operand1);
+            add(rightCell, op.operand2);
+        } else if (isLeaf(op.operand1)) {
+            value(op.operand2);
+            add(leftCell, op.operand1);
+        } else if (rightPowers >= 0 && (power = smallPowerOfLeaf(op.operand2)) >= 0) {
+            value(op.operand1);
+            add(TExprStepCode(rightPowers + power), producer(op.operand2)->operand1);
+        } else if (leftPowers >= 0 && (power = smallPowerOfLeaf(op.operand1)) >= 0) {
+            value(op.operand2);
+            add(TExprStepCode(leftPowers + power), producer(op.operand1)->operand1);
+        } else {
+            value(op.operand1);
+            push();
+            value(op.operand2);
+            pop(saved);
+        }
+    }
+    void power(const TExprOperation& op, TExprStepCode onTop, TExprStepCode onCell)
+    {
+        if (isLeaf(op.operand1)) {
+            add(onCell, op.operand1);
+        } else {
+            value(op.operand1);
+            add(onTop);
+        }
+    }
+    void operation(const TExprOperation& op)
+    {
+        if (!m_ok)
+            return;
+        switch (op.kind) {
+        case tkNegation:
+            value(op.operand1);
+            add(scNegate);
+            return;
+        case tkAdd: binary(op, scAdd, scAddM, scAddM, scAddSquareM, scAddSquareM); return;
+        case tkMultiply:
+            binary(op, scMultiply, scMultiplyM, scMultiplyM, scMultiplySquareM, scMultiplySquareM);
+            return;
+        case tkSubtract:
+            binary(op, scSubtract, scSubtractM, scMSubtract, scSubtractSquareM, scSquareMSubtract);
+            return;
+        case tkDivide: binary(op, scDivide, scDivideM, scMDivide); return;
+        case tkSquare: power(op, scSquare, scSquareM); return;
+        case tkCube: power(op, scCube, scCubeM); return;
+        case tkFourthPower: power(op, scFourth, scFourthM); return;
+        default: break;
+        }
+        TExprKernel1 one = nullptr;
+        TExprKernel2 two = nullptr;
+        if (!op.routine || !directFormOf(op.routine, one, two)) {
+            m_ok = false;
+            return;
+        }
+        if (!op.operand2) {
+            if (!one) {
+                m_ok = false;
+                return;
+            }
+            value(op.operand1);
+            add(scCall1, nullptr, one);
+            return;
+        }
+        if (!two) {
+            m_ok = false;
+            return;
+        }
+        value(op.operand1);
+        if (isLeaf(op.operand2)) {
+            add(scCall2M, op.operand2, nullptr, two);
+        } else {
+            push();
+            value(op.operand2);
+            pop(scCall2, two);
+        }
+    }
+
+    TCompiledExpression& m_compiled;
+    std::unordered_map<const long double*, const TExprOperation*> m_producer;
+    std::vector<TExprStep> m_steps;
+    int m_depth = 0;
+    int m_maxDepth = 0;
+    bool m_ok = true;
+    bool m_pushPending = false;
+};
+
+void buildSteps(TCompiledExpression& compiled) { StepWriter(compiled).write(); }
 
 QString upperAscii(const QString& text)
 {

@@ -89,12 +89,92 @@ struct TExprOperation {
     unsigned char error = 0;
 };
 
+// A pure function of one or two operands as the direct evaluation calls it:
+// the result, or a NaN (or a throw) where its record reports an error.
+using TExprKernel1 = long double (*)(long double);
+using TExprKernel2 = long double (*)(long double, long double);
+
+// The direct evaluation: the same operations in postfix order on a stack
+// whose top stays in a register. "M" steps take one operand from a cell (a
+// variable or a constant), so the common shapes need no load of their own;
+// each has an "R" twin that takes the operand most steps read (usually X)
+// from a register loaded once per evaluation instead.
+#define TV_EXPR_CELL_STEPS(STEP)                                                               \
+    STEP(Load)              /* top = *cell */                                                  \
+    STEP(AddM)              /* top = top + *cell */                                            \
+    STEP(SubtractM)         /* top = top - *cell */                                            \
+    STEP(MSubtract)         /* top = *cell - top */                                            \
+    STEP(MultiplyM)         /* top = top * *cell */                                            \
+    STEP(DivideM)           /* top = top / *cell */                                            \
+    STEP(MDivide)           /* top = *cell / top */                                            \
+    STEP(SquareM)           /* top = *cell squared */                                          \
+    STEP(CubeM)                                                                                \
+    STEP(FourthM)                                                                              \
+    STEP(Call2M)            /* top = two(top, *cell) */                                        \
+    /* The first step of a right operand worked out itself: save top below first. */           \
+    STEP(PushLoad)                                                                             \
+    STEP(PushSquareM)                                                                          \
+    STEP(PushCubeM)                                                                            \
+    STEP(PushFourthM)                                                                          \
+    /* top op a small power of *cell: such an operand needs no save. */                        \
+    STEP(AddSquareM)                                                                           \
+    STEP(AddCubeM)                                                                             \
+    STEP(AddFourthM)                                                                           \
+    STEP(MultiplySquareM)                                                                      \
+    STEP(MultiplyCubeM)                                                                        \
+    STEP(MultiplyFourthM)                                                                      \
+    STEP(SubtractSquareM)   /* top - *cell^2 */                                                \
+    STEP(SubtractCubeM)                                                                        \
+    STEP(SubtractFourthM)                                                                      \
+    STEP(SquareMSubtract)   /* *cell^2 - top */                                                \
+    STEP(CubeMSubtract)                                                                        \
+    STEP(FourthMSubtract)
+
+#define TV_EXPR_STEP_M(name) sc##name,
+#define TV_EXPR_STEP_R(name) sc##name##R,
+enum TExprStepCode : unsigned char {
+    TV_EXPR_CELL_STEPS(TV_EXPR_STEP_M)
+    TV_EXPR_CELL_STEPS(TV_EXPR_STEP_R)
+    scPush,        // save top below
+    scNegate,      // top = -top
+    scAdd,         // top = saved + top
+    scSubtract,    // top = saved - top
+    scMultiply,    // top = saved * top
+    scDivide,      // top = saved / top
+    scSquare,      // top = top * top
+    scCube,
+    scFourth,
+    scCall1,       // top = one(top)
+    scCall2,       // top = two(saved, top)
+    // top / *cell for a constant that is neither 0 nor infinite: like a
+    // product, it keeps an infinity or NaN and needs no test of its own.
+    scDivideByConstant,
+};
+#undef TV_EXPR_STEP_M
+#undef TV_EXPR_STEP_R
+// The R twin of an M step.
+constexpr int kExprHotOffset = int(scLoadR) - int(scLoad);
+
+struct TExprStep {
+    TExprStepCode code = scLoad;
+    const long double* cell = nullptr;
+    TExprKernel1 one = nullptr;
+    TExprKernel2 two = nullptr;
+};
+
 // The records and the cells they own (constants and results). Variables'
 // cells belong to whoever registered them.
 struct TCompiledExpression {
     std::vector<TExprOperation> records;   // in link order
     std::unique_ptr<long double[]> cells;  // constants, then results
     std::size_t cellCount = 0;
+    // Empty when some record's routine is not a pure function of its
+    // operands (random numbers, routines registered from outside): the
+    // records are then walked one by one.
+    std::vector<TExprStep> steps;
+    int stackDepth = 0;  // values saved below the top at most
+    // The operand of the R steps, read once per evaluation.
+    const long double* hot = nullptr;
 };
 
 // ---- Name tables -----------------------------------------------------------
@@ -128,9 +208,13 @@ public:
     bool CalcError() const { return FCalcError; }
 
     // Evaluates the compiled list; 0 when there is none. Never allocates.
+    // Runs the direct steps when there are some and falls back on the
+    // record walk whenever anything is out of the ordinary (an error, a
+    // fault, a value that is not finite), so errors, messages and the cells
+    // read after an error are those of the walk.
     long double Value();
-    // The same by calling every record's routine in turn, with nothing run
-    // inline; Value() must agree with it exactly.
+    // The same by calling every record's routine in turn, in link order;
+    // Value() must agree with it exactly.
     long double referenceValue();
 
     // Writing compiles the text (an empty text leaves the parser empty). On
@@ -161,10 +245,21 @@ public:
     // compiled list written back as a fully bracketed text, e.g.
     // "((A-B)-C)", "(-square(X))", "SIN((X*2))".
     std::vector<int> compiledKinds() const;
+    // True when Value() runs the direct steps rather than walking the
+    // records (it walks them for RND, RANDOM and routines registered from
+    // outside).
+    bool evaluatesDirectly() const { return FCompiled && !FCompiled->steps.empty(); }
     QString compiledForm() const;
 
 private:
     void clearCompiled();
+    long double directValue() const;
+
+public:
+    // Values the direct evaluation keeps below the top at most.
+    static constexpr int kMaxSaved = 24;
+
+private:
 
     TExprNameTables FTables;
     QString FExpression;

@@ -13,6 +13,12 @@ TExprRoutine operatorRoutine(int kind);
 // "Floating point overflow" for an infinity.
 [[noreturn, gnu::cold]] void raiseFloatFault(long double v);
 
+// The value function of a routine that is a pure function of its operands:
+// the result, a NaN where the routine reports an error, or a throw where it
+// throws. False for routines that are not (RND and RANDOM draw random
+// numbers) and for routines registered from outside.
+bool directFormOf(TExprRoutine routine, TExprKernel1& one, TExprKernel2& two);
+
 // Fills the one- and two-argument tables with the built-in functions.
 void registerBuiltinFunctions(TCustomExprParser& parser);
 
