@@ -17,7 +17,7 @@ public:
     // A box with an OK button.
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
     // The same box with its top left corner at a fixed place on the screen;
-    // boxes that are not shown only see information().
+    // unless overridden it is an ordinary information() box.
     virtual void informationAt(QWidget* parent, const QString& title, const QString& text, QPoint screenPos);
     // A Yes/No question; true for Yes.
     virtual bool confirm(QWidget* parent, const QString& title, const QString& text,
