@@ -13,6 +13,12 @@ public:
     {
         QMessageBox::information(parent, title, text);
     }
+    void informationAt(QWidget* parent, const QString& title, const QString& text, QPoint screenPos) override
+    {
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        box.move(screenPos);
+        box.exec();
+    }
     bool confirm(QWidget* parent, const QString& title, const QString& text, Icon icon) override
     {
         const auto buttons = QMessageBox::Yes | QMessageBox::No;
@@ -31,6 +37,11 @@ QtMessageBoxes realBoxes;
 MessageBoxes* current = &realBoxes;
 
 } // namespace
+
+void MessageBoxes::informationAt(QWidget* parent, const QString& title, const QString& text, QPoint)
+{
+    information(parent, title, text);
+}
 
 void MessageBoxes::showDialog(QDialog* dialog)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // Every message box of the program goes through this interface so tests can
 // answer it without a person at the screen.
+#include <QPoint>
 #include <QString>
 
 class QDialog;
@@ -15,6 +16,9 @@ public:
     virtual ~MessageBoxes() = default;
     // A box with an OK button.
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The same box with its top left corner at a fixed place on the screen;
+    // unless overridden it is an ordinary information() box.
+    virtual void informationAt(QWidget* parent, const QString& title, const QString& text, QPoint screenPos);
     // A Yes/No question; true for Yes.
     virtual bool confirm(QWidget* parent, const QString& title, const QString& text,
                          Icon icon = Icon::Question) = 0;

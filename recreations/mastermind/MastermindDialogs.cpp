@@ -32,6 +32,8 @@ void fixedDialog(QDialog* d)
 {
     d->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                       | Qt::WindowCloseButtonHint);
+    // The game window's face, not the desktop's default.
+    d->setFont(pixelFont(QStringLiteral("Arial"), 13));
 }
 
 QGroupBox* radioGroup(const QString& title, const QStringList& items, std::array<QRadioButton*, 3>& buttons,

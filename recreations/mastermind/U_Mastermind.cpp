@@ -27,6 +27,9 @@ const QColor WindowColour(0xFD, 0xEE, 0xC1);
 const QColor PanelColour(0xEB, 0xD5, 0xA5);
 const QColor BoardColour(0xF8, 0xCC, 0x5F);
 const QColor BoardLineColour(0x80, 0x50, 0x10);
+// The game's messages always come up at the same place on the screen, so the
+// student finds them where they looked last time.
+const QPoint MessagePosition(400, 232);
 
 const QString GuessInstructions = QStringLiteral(
     "Click peg holes to pick 4 pegs, then click 'How did I do'  button\r\n"
@@ -350,7 +353,7 @@ TVerboseForm* TForm1::verboseForm()
 
 void TForm1::showMessage(const QString& text)
 {
-    messageBoxes().information(this, QStringLiteral("Information"), text);
+    messageBoxes().informationAt(this, QStringLiteral("Information"), text, MessagePosition);
 }
 
 void TForm1::showAnswer(const PegPattern& secret)

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -599,6 +600,31 @@ TEST_F(MastermindWindow, DiagnosticLogKeepsTheLatestGuessOnly)
     EXPECT_EQ(shownSummary, summary);
     rounds.pop_back(); // nothing chosen after the last guess
     EXPECT_EQ(shownLatest, rounds.back());
+}
+
+TEST(MastermindMessages, ShownAtTheirPlaceOnTheScreen)
+{
+    // The real boxes this time: the student gives up at once and the box
+    // that comes up is looked at, then closed.
+    TForm1 form;
+    tv::test::showExposed(form);
+    QPoint shownAt(-1, -1);
+    QString shownText;
+    QTimer look;
+    look.setInterval(5);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shownAt = box->pos();
+        shownText = box->text();
+        box->accept();
+    });
+    look.start();
+    tv::test::click(form.btnStart);
+    tv::test::click(form.btnGiveUp);
+    EXPECT_EQ(shownText, QStringLiteral("You gave up, I win!"));
+    EXPECT_EQ(shownAt, QPoint(400, 232));
 }
 
 TEST(MastermindPegs, EightPicturesOfFiftyPixels)
