@@ -245,11 +245,18 @@ void plain1(TExprOperation& op)
 {
     put(op, F(a1(op)));
 }
+// A NaN operand comes back out of F unchanged, and one a caller stored in a
+// variable may carry kNoValue's payload; F sees a plain NaN instead, so only
+// its own error conditions give kNoValue.
+inline long double plainNaN(long double a)
+{
+    return isNoValue(a) ? std::numeric_limits<long double>::quiet_NaN() : a;
+}
 // Functions with an error condition: F gives kNoValue there.
 template <long double (*F)(long double)>
 void checked1(TExprOperation& op)
 {
-    const long double v = F(a1(op));
+    const long double v = F(plainNaN(a1(op)));
     if (isNoValue(v)) {
         op.error = 1;
         return;
@@ -259,7 +266,7 @@ void checked1(TExprOperation& op)
 template <long double (*F)(long double, long double)>
 void checked2(TExprOperation& op)
 {
-    const long double v = F(a1(op), a2(op));
+    const long double v = F(plainNaN(a1(op)), plainNaN(a2(op)));
     if (isNoValue(v)) {
         op.error = 1;
         return;

@@ -4,6 +4,7 @@
 // must give exactly what the walk gives: the same bits, the same CalcError,
 // the same fault message, the same value left behind after an error.
 #include "grapher/ExprParser.h"
+#include "grapher/ExprRoutines.h"
 
 #include <cmath>
 #include <cstring>
@@ -250,4 +251,90 @@ TEST(DirectEvaluation, VanishingInfinitiesAndCompetingErrorsFollowTheWalk)
             EXPECT_TRUE(sameBits(o1.value, o2.value));
         }
     }
+}
+
+namespace {
+// Runs both parsers, which have seen the same history, and compares.
+void expectSameOutcome(TExprParser& direct1, TExprParser& walk, const std::string& where)
+{
+    const Outcome o1 = run([&] { return direct1.Value(); }, direct1);
+    const Outcome o2 = run([&] { return walk.referenceValue(); }, walk);
+    EXPECT_EQ(o1.fault.toStdString(), o2.fault.toStdString()) << where;
+    EXPECT_EQ(o1.calcError, o2.calcError) << where;
+    if (o1.fault.isEmpty()) {
+        EXPECT_TRUE(sameBits(o1.value, o2.value))
+            << where << ": " << double(o1.value) << " vs " << double(o2.value);
+    }
+}
+} // namespace
+
+// One parser recompiled again and again, with a variable of the caller's
+// own that becomes the most read operand and changes between evaluations,
+// and the value left behind when an error follows a good evaluation.
+TEST(DirectEvaluation, RecompiledTextsAndOutsideVariablesFollowTheWalk)
+{
+    long double z1 = 0, z2 = 0;
+    TExprParser direct1, walk;
+    direct1.addVariable("Z", &z1);
+    walk.addVariable("Z", &z2);
+    const char* const texts[] = {"X/(X-1)",     "(X",  "Z*Z+X/Z-SIN(Z)*Z", "",
+                                 "SQRT(Z)+Z^5", "1/Z", "(Z-1)MOD(X-1)",    "LN(Z)*Z"};
+    const long double values[] = {2, 1, 0, -1, 0.5L, 3, 1e-4000L, -0.0L};
+    for (const char* text : texts) {
+        bool failed1 = false, failed2 = false;
+        try {
+            direct1.setExpression(text);
+        } catch (const EMathParserError&) {
+            failed1 = true;
+        }
+        try {
+            walk.setExpression(text);
+        } catch (const EMathParserError&) {
+            failed2 = true;
+        }
+        ASSERT_EQ(failed1, failed2) << text;
+        for (const long double x : values)
+            for (const long double z : values) {
+                direct1.X = walk.X = x;
+                z1 = z2 = z;
+                expectSameOutcome(direct1, walk,
+                                  std::string(text) + " X=" + std::to_string(double(x)) +
+                                      " Z=" + std::to_string(double(z)));
+            }
+    }
+}
+
+// A NaN the caller stores in a variable may carry any payload, even the one
+// the routines use among themselves for "no defined result": it must still
+// be the invalid operation (or error) that any other NaN gives.
+TEST(DirectEvaluation, AnyNaNPayloadInAVariableActsLikeANaN)
+{
+    TExprParser p;
+    TExprKernel1 sqrtValue = nullptr;
+    TExprKernel2 unused = nullptr;
+    ASSERT_TRUE(directFormOf(p.nameTables().functions1.at("SQRT"), sqrtValue, unused));
+    const long double noValue = sqrtValue(-1);  // the routines' own "error" NaN
+    ASSERT_TRUE(std::isnan(noValue));
+    const long double plain = std::numeric_limits<long double>::quiet_NaN();
+    const char* const texts[] = {"SQRT(X)", "LN(X+1)", "TAN(X)",  "COTAN(X)",  "LOG10(X)",
+                                 "ARG(X)",  "ARG(X,1)", "LOGN(2,X)", "LOGN(X,-1)", "X/2"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        TExprParser a, b;
+        a.setExpression(text);
+        b.setExpression(text);
+        a.X = noValue;
+        b.X = plain;
+        for (bool walkOnly : {false, true}) {
+            const Outcome oa = run([&] { return walkOnly ? a.referenceValue() : a.Value(); }, a);
+            const Outcome ob = run([&] { return walkOnly ? b.referenceValue() : b.Value(); }, b);
+            EXPECT_EQ(oa.fault.toStdString(), ob.fault.toStdString());
+            EXPECT_EQ(oa.calcError, ob.calcError);
+        }
+    }
+    p.setExpression("SQRT(X)");
+    p.X = noValue;
+    const Outcome o = run([&] { return p.Value(); }, p);
+    EXPECT_EQ(o.fault, QStringLiteral("Invalid floating point operation"));
+    EXPECT_FALSE(o.calcError);
 }
