@@ -20,6 +20,24 @@ function(tv_logic_library name)
   target_link_libraries(${name} PUBLIC Qt6::Core ${ARG_DEPS})
 endfunction()
 
+# tv_folder_libraries(<window lib> LOGIC <logic lib> UNITS <units...>
+#                     [LOGIC_DEPS <libs...>] [DEPS <libs...>])
+# A folder split the usual way: the units named (each a .h/.cpp pair) are its
+# logic library; every other source, header and resource in the folder and
+# below is its window library, which links the logic library.
+function(tv_folder_libraries name)
+  cmake_parse_arguments(ARG "" "LOGIC" "UNITS;LOGIC_DEPS;DEPS" ${ARGN})
+  set(logic_sources)
+  foreach(unit IN LISTS ARG_UNITS)
+    list(APPEND logic_sources ${CMAKE_CURRENT_SOURCE_DIR}/${unit}.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${unit}.h)
+  endforeach()
+  tv_logic_library(${ARG_LOGIC} SOURCES ${logic_sources} DEPS ${ARG_LOGIC_DEPS})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  list(REMOVE_ITEM sources ${logic_sources})
+  tv_library(${name} SOURCES ${sources} DEPS ${ARG_LOGIC} ${ARG_DEPS})
+endfunction()
+
 set(TALLYVALE_TEST_ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/support/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1")
 

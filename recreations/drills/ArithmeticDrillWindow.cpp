@@ -18,16 +18,6 @@ const QColor PanelText(0xFF, 0xFF, 0x80);
 const QColor SignFace(0xC6, 0x63, 0x00);
 const QColor TitleColour(0x80, 0x00, 0x00);
 
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int pt = 11)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(pointFont(QStringLiteral("Arial"), pt, true));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 } // namespace
 
 ArithmeticDrillWindow::ArithmeticDrillWindow(const ArithmeticRules& rules, const ArithmeticLook& look,

@@ -1,6 +1,7 @@
 #include "recreations/drills/DrillGames.h"
 
 #include "app/Random.h"
+#include "numbertools/unitIsPrime.h"
 #include "ui/Conversions.h"
 
 #include <algorithm>
@@ -152,30 +153,16 @@ bool DivisorAnswer::empty() const
     return !prime && std::none_of(ticked.begin(), ticked.end(), [](bool t) { return t; });
 }
 
-namespace {
-
-bool isPrime(int n)
-{
-    if (n < 2)
-        return false;
-    for (int d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
-
-} // namespace
-
 bool judgeDivisors(int n, const DivisorAnswer& answer)
 {
     if (answer.prime)
-        return isPrime(n) && std::none_of(answer.ticked.begin(), answer.ticked.end(), [](bool t) { return t; });
+        return IsPrime(n) && std::none_of(answer.ticked.begin(), answer.ticked.end(), [](bool t) { return t; });
     for (std::size_t i = 0; i < DivisorBoxes.size(); ++i)
         if (answer.ticked[i] != (n % DivisorBoxes[i] == 0))
             return false;
     // A prime among the boxes (2, 3, 5, 7, 11) is answered by "Prime", not
     // by ticking itself.
-    return !isPrime(n);
+    return !IsPrime(n);
 }
 
 DivisorDrill::DivisorDrill(RandomBelow random) : random_(random ? std::move(random) : programRandom())

@@ -140,4 +140,14 @@ QLabel* rightPicture(QWidget* parent) { return pictureLabel(parent, QStringLiter
 QLabel* wrongPicture(QWidget* parent) { return pictureLabel(parent, QStringLiteral("imgWrong"), QStringLiteral("wrong.svg")); }
 QPixmap magicFactorsPicture() { return picture(QStringLiteral("magicgrid.svg"), 132, 112); }
 
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int pt)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(pointFont(QStringLiteral("Arial"), pt, true));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
 } // namespace tv::drills

@@ -53,6 +53,8 @@ private:
 // A sunken panel with centred text in the given colours.
 QLabel* numberPanel(QWidget* parent, const QString& name, const QColor& face, const QColor& text,
                     int pixelSize);
+// A bold Arial label at (x, y), as large as its text.
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int pt = 11);
 void setBackground(QWidget* w, const QColor& colour);
 void setTextColour(QWidget* w, const QColor& colour);
 

@@ -16,16 +16,6 @@ namespace {
 
 const QColor Background(0xFE, 0xEB, 0xC7);
 
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int pt = 11)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(pointFont(QStringLiteral("Arial"), pt, true));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 } // namespace
 
 TfrmDivisorGame::TfrmDivisorGame(QWidget* parent, RandomBelow random) : QDialog(parent), game_(std::move(random))

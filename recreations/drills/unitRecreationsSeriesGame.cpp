@@ -17,16 +17,6 @@ const QColor Background(0xFE, 0xDB, 0xB4);
 const QColor PanelFace(0xC0, 0x00, 0x00);
 const QColor PanelText(0xFF, 0xFF, 0x00);
 
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int pt = 11)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(pointFont(QStringLiteral("Arial"), pt, true));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 } // namespace
 
 TfrmRecreationsSeriesGame::TfrmRecreationsSeriesGame(QWidget* parent, RandomBelow random)

@@ -1,29 +1,16 @@
 #include "recreations/factorgames/NumberPropertyGame.h"
 
 #include "app/Random.h"
+#include "numbertools/unitIsPrime.h"
 
 namespace tv::factors {
-
-namespace {
-
-bool isPrime(int n)
-{
-    if (n < 2)
-        return false;
-    for (int d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
-
-} // namespace
 
 bool judgeNumberProperty(int n, Parity parity, Kind kind)
 {
     const Parity actual = n % 2 == 0 ? Parity::Even : Parity::Odd;
     if (parity != actual)
         return false;
-    return isPrime(n) ? kind == Kind::Prime : kind != Kind::Prime;
+    return IsPrime(n) ? kind == Kind::Prime : kind != Kind::Prime;
 }
 
 NumberPropertyGame::NumberPropertyGame(drills::RandomBelow random, std::function<void()> reseed)
